@@ -1,0 +1,60 @@
+#pragma once
+
+#include "DbError.h"
+
+#include <QString>
+
+struct sqlite3;
+
+namespace db {
+
+constexpr int adUseServer = 2;
+constexpr int adUseClient = 3;
+constexpr int adOptionUnspecified = -1;
+
+// An open database file. Reads "Data Source=" from an ADO-style connection text
+// ("Provider=...;Data Source=C:\x\MainDB.mdb;Persist Security Info=False"); the provider and the
+// other keys are accepted and ignored. The path is mapped by platform/files.
+class Connection {
+public:
+    Connection();
+    ~Connection();
+    Connection(const Connection&) = delete;
+    Connection& operator=(const Connection&) = delete;
+
+    void setCursorLocation(int location) { cursorLocation_ = location; }
+    int cursorLocation() const { return cursorLocation_; }
+    void setProvider(const QString& provider) { provider_ = provider; }
+    QString provider() const { return provider_; }
+
+    // Fails with DbError (nothing created) when the file is missing, is no database or cannot be read.
+    void open(const QString& connectionText, const QString& userId = {}, const QString& password = {},
+              int options = adOptionUnspecified);
+    // Runs a statement that returns no rows; returns the number of rows it changed.
+    long execute(const QString& sql, int options = adOptionUnspecified);
+    void close();
+    bool isOpen() const { return handle_ != nullptr; }
+
+    // Runs fn inside one transaction: all of it is written, or nothing.
+    template <typename Fn> void transaction(Fn&& fn) {
+        execute("BEGIN IMMEDIATE");
+        try {
+            fn();
+        } catch (...) {
+            execute("ROLLBACK");
+            throw;
+        }
+        execute("COMMIT");
+    }
+
+    QString filePath() const { return filePath_; }   // native path of the open file
+    sqlite3* handle() const;                          // throws DbError when closed
+
+private:
+    sqlite3* handle_ = nullptr;
+    int cursorLocation_ = adUseServer;
+    QString provider_;
+    QString filePath_;
+};
+
+}  // namespace db

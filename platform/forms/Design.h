@@ -1,0 +1,88 @@
+#pragma once
+
+#include <QColor>
+#include <QRect>
+
+#include <cstdint>
+
+namespace forms {
+
+// Positions and sizes of the designs are twips: 15 twips are one pixel.
+constexpr int kTwipsPerPixel = 15;
+constexpr int px(int twips) { return twips / kTwipsPerPixel; }
+constexpr int twips(int pixels) { return pixels * kTwipsPerPixel; }
+inline QRect twipsRect(int left, int top, int width, int height) {
+    return QRect(px(left), px(top), px(width), px(height));
+}
+
+// Colours as the designs give them: &H00BBGGRR, or &H80000000 + n for system colour n.
+using Colour = std::uint32_t;
+constexpr Colour kNoColour = 0xFFFFFFFFu;
+constexpr Colour rgb(int red, int green, int blue) {
+    return Colour(red) | (Colour(green) << 8) | (Colour(blue) << 16);
+}
+constexpr Colour systemColour(int index) { return 0x80000000u + Colour(index); }
+constexpr Colour kInactiveTitleBar = systemColour(3);
+QColor toQColor(Colour colour);
+
+enum class Kind {
+    Label,
+    TextBox,        // one line (QLineEdit) or, with multiLine, several (QPlainTextEdit)
+    ComboBox,       // editable: typed text or a list item
+    Button,
+    Frame,          // a container; border or none
+    Image,          // forms::Picture
+    DataGrid,       // forms::DataGrid
+    MonthCalendar,  // forms::MonthCalendar
+    TabControl,     // QTabWidget; caption lists the tab captions separated by '|'
+    OptionButton,
+    CheckBox,
+};
+
+// One row of a window's design, as a form file holds it. A design is a constant array of these;
+// the window's code holds only behaviour. Use designated initialisers and name only what differs
+// from the defaults.
+struct Control {
+    const char* name;                 // "txtUserName", "lblLabels(0)"
+    Kind kind;
+    const char* container = "";       // "" the window, "Frame3", or "SSTab1:2" for page 2 of a tab control
+    const char* caption = "";         // caption of labels, buttons, frames; text of boxes and combos
+    int left = 0, top = 0, width = 0, height = 0;   // twips, inside the container
+    bool visible = true;
+    bool enabled = true;
+    int maxLength = 0;                // 0: no limit
+    bool multiLine = false;
+    bool password = false;            // shows '*' for every character
+    bool isDefault = false;           // Enter presses it
+    bool isCancel = false;            // Esc presses it
+    bool border = true;               // frames and labels
+    bool graphical = false;           // buttons drawn in their back colour
+    Colour backColor = kNoColour;     // kNoColour: the container's
+    Colour foreColor = kNoColour;
+    const char* fontName = nullptr;   // nullptr: the window's font
+    double fontSize = 0;
+    bool bold = false;
+    bool underline = false;
+    bool italic = false;
+    int tabIndex = -1;                // -1: table order
+};
+
+// A change of one control for a window that shares another's design (the print view).
+// Only the members set in `set` replace the base row; a name not in the base adds a control.
+struct ControlChange {
+    enum Member : unsigned {
+        Caption = 1, Geometry = 2, Visible = 4, Enabled = 8, Container = 16, Colours = 32, Font = 64
+    };
+    unsigned set;
+    Control control;
+};
+
+// The window itself.
+struct WindowDesign {
+    const char* caption = "";
+    int clientWidth = 0, clientHeight = 0;   // twips
+    Colour backColor = kNoColour;
+    bool mdiChild = true;                    // shown inside the main window's area
+};
+
+}  // namespace forms

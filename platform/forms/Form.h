@@ -1,0 +1,134 @@
+#pragma once
+
+#include "Design.h"
+#include "Services.h"
+
+#include <QString>
+#include <QWidget>
+
+#include <functional>
+#include <memory>
+#include <span>
+#include <typeindex>
+
+class QComboBox;
+class QLabel;
+class QMdiArea;
+class QPushButton;
+class QTabWidget;
+
+namespace forms {
+
+class DataGrid;
+class MonthCalendar;
+class Picture;
+
+// A window: its controls are built from its design table; the subclass holds the behaviour.
+// Handlers are wired with on...(name, fn). A handler run by the user goes through the event
+// boundary: an error stops it at the failing step and is shown in a critical box; the program
+// goes on. press() runs a click handler from code at once and lets its errors reach the caller.
+class Form : public QWidget {
+    Q_OBJECT
+public:
+    Form(const WindowDesign& window, std::span<const Control> design,
+         std::span<const ControlChange> changes = {});
+    ~Form() override;
+
+    // Controls by name; a name the design does not hold is a programming error (std::logic_error).
+    QWidget* control(const QString& name) const;
+    bool hasControl(const QString& name) const;
+    template <typename T> T* as(const QString& name) const;
+    QLabel* label(const QString& name) const;
+    QPushButton* button(const QString& name) const;
+    QComboBox* combo(const QString& name) const;
+    QTabWidget* tabs(const QString& name) const;
+    DataGrid* grid(const QString& name) const;
+    MonthCalendar* calendar(const QString& name) const;
+    Picture* picture(const QString& name) const;
+
+    // Caption or text of any control kind (label, button, frame, text box, combo box).
+    QString text(const QString& name) const;
+    void setText(const QString& name, const QString& text);
+    void show(const QString& name) { setShown(name, true); }
+    void hide(const QString& name) { setShown(name, false); }
+    void setShown(const QString& name, bool visible);   // the design's Visible
+    bool isShown(const QString& name) const;            // the Visible property, whether or not the window shows
+    void enable(const QString& name) { setControlEnabled(name, true); }
+    void disable(const QString& name) { setControlEnabled(name, false); }
+    void setControlEnabled(const QString& name, bool enabled);
+    bool isControlEnabled(const QString& name) const;
+
+    // Handlers. Click handlers of buttons and labels can also be run by press().
+    void onClick(const QString& name, std::function<void()> handler);
+    void onDblClick(const QString& name, std::function<void()> handler);
+    void onChange(const QString& name, std::function<void()> handler);    // text boxes and combos
+    void onValidate(const QString& name, std::function<void()> handler);  // the control is left
+    void press(const QString& name);
+
+    // Window placement in twips (as Top, Left, Width, Height of the window).
+    void setTwipsTop(int top);
+    void setTwipsLeft(int left);
+    void setTwipsWidth(int width);
+    void setTwipsHeight(int height);
+
+    // Modeless show as a child of the main window's area (brings an open one forward).
+    void showWindow();
+    void hideWindow();
+
+    // Runs the load step (the registry calls it once, on first touch) and the unload step.
+    void runLoad();
+    void runUnload();
+
+protected:
+    virtual void load() {}
+    virtual void unload() {}
+
+    // A trapped step: its error shows in a box titled "Error message. " with the critical icon;
+    // the caller goes on with its next step. Returns whether the step succeeded.
+    bool trapped(const std::function<void()>& step);
+
+private:
+    struct Impl;
+    std::unique_ptr<Impl> d_;
+};
+
+// Runs a handler at the event boundary: any error is shown in a critical box and swallowed.
+void guarded(const std::function<void()>& handler);
+// The description of the error being handled (DbError, std::exception or unknown).
+QString describeCurrentException();
+
+// The single shared instance of each window class.
+namespace detail {
+Form* findInstance(std::type_index type);
+void storeInstance(std::type_index type, Form* form);
+void dropInstance(std::type_index type);
+}  // namespace detail
+
+template <typename T> bool isLoaded() { return detail::findInstance(typeid(T)) != nullptr; }
+
+// The first touch creates the window and runs its load step.
+template <typename T> T& get() {
+    if (auto* form = detail::findInstance(typeid(T))) return *static_cast<T*>(form);
+    auto* form = new T();
+    detail::storeInstance(typeid(T), form);
+    form->runLoad();
+    return *form;
+}
+
+// Runs the unload step and destroys the window; the next touch loads it afresh. No-op when not loaded.
+template <typename T> void unload() {
+    if (auto* form = detail::findInstance(typeid(T))) {
+        form->runUnload();
+    }
+}
+
+void unloadAllChildren();   // closing the main window: each loaded child window runs its unload step
+void destroyAll();          // "Quit" and test teardown: every window destroyed without an unload step
+void setMdiArea(QMdiArea* area);
+QMdiArea* mdiArea();
+
+template <typename T> T* Form::as(const QString& name) const {
+    return qobject_cast<T*>(control(name));
+}
+
+}  // namespace forms

@@ -1,0 +1,82 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include <deque>
+#include <memory>
+#include <vector>
+
+namespace forms {
+
+enum class Buttons { OK, OKCancel, YesNo, YesNoCancel };
+enum class Icon { None, Information, Critical, Exclamation, Question };
+enum class Answer { OK, Cancel, Yes, No };
+enum class DefaultButton { First, Second };
+
+inline const QString kProgramTitle = QStringLiteral("Pravel");
+
+class MessageBoxes {
+public:
+    virtual ~MessageBoxes() = default;
+    virtual Answer show(const QString& prompt, Buttons buttons, Icon icon, const QString& title,
+                        DefaultButton defaultButton) = 0;
+};
+
+// The one entry point for message boxes; the title defaults to the program's.
+Answer msgBox(const QString& prompt, Buttons buttons = Buttons::OK, Icon icon = Icon::None,
+              const QString& title = kProgramTitle, DefaultButton defaultButton = DefaultButton::First);
+
+// The open-file dialog: returns the chosen full path, or an empty text when cancelled.
+class FileDialogs {
+public:
+    virtual ~FileDialogs() = default;
+    virtual QString openFile(const QString& filter, const QString& initialFileName) = 0;
+};
+
+// Opens a file in the desktop's default application for its type.
+class DesktopOpener {
+public:
+    virtual ~DesktopOpener() = default;
+    virtual bool open(const QString& nativePath) = 0;
+};
+
+// Installing replaces the Qt implementation (tests install scripted ones). Passing nullptr restores it.
+void installMessageBoxes(std::unique_ptr<MessageBoxes> boxes);
+void installFileDialogs(std::unique_ptr<FileDialogs> dialogs);
+void installDesktopOpener(std::unique_ptr<DesktopOpener> opener);
+MessageBoxes& messageBoxes();
+FileDialogs& fileDialogs();
+DesktopOpener& desktopOpener();
+
+// Scripted services for tests: every box is recorded, answers come from a queue (the default
+// button when the queue is empty).
+class ScriptedMessageBoxes : public MessageBoxes {
+public:
+    struct Shown {
+        QString prompt;
+        Buttons buttons;
+        Icon icon;
+        QString title;
+        DefaultButton defaultButton;
+    };
+    Answer show(const QString& prompt, Buttons buttons, Icon icon, const QString& title,
+                DefaultButton defaultButton) override;
+    std::vector<Shown> shown;
+    std::deque<Answer> answers;
+};
+
+class ScriptedFileDialogs : public FileDialogs {
+public:
+    QString openFile(const QString& filter, const QString& initialFileName) override;
+    std::deque<QString> choices;   // an empty text is a cancelled dialog
+    QStringList filters;           // the filter of every call
+};
+
+class ScriptedDesktopOpener : public DesktopOpener {
+public:
+    bool open(const QString& nativePath) override;
+    QStringList opened;
+};
+
+}  // namespace forms

@@ -1,0 +1,79 @@
+#include "tests/support/ProgramFolder.h"
+
+#include "common/BaseSetup.h"
+#include "common/Schema.h"
+#include "platform/db/Connection.h"
+#include "platform/files/Paths.h"
+#include "platform/forms/Form.h"
+
+#include <QDir>
+
+namespace testsupport {
+
+ProgramFolder::ProgramFolder(bool withDatabase) {
+    QDir(dir_.path()).mkpath(QStringLiteral("C"));
+    files::setProgramFolder(dir_.path());
+    files::setDriveCRoot(driveC());
+    if (withDatabase) createDatabase(databasePath());
+}
+
+ProgramFolder::~ProgramFolder() {
+    files::setProgramFolder(QString());
+    files::setDriveCRoot(QString());
+}
+
+QString ProgramFolder::databasePath() const { return dir_.filePath(QStringLiteral("MainDB.mdb")); }
+QString ProgramFolder::driveC() const { return dir_.filePath(QStringLiteral("C")); }
+
+void ProgramFolder::exec(const QString& sql) const {
+    db::Connection connection;
+    connection.open(QStringLiteral("Data Source=") + databasePath());
+    for (const QString& statement : sql.split(QLatin1Char(';'), Qt::SkipEmptyParts)) {
+        if (!statement.trimmed().isEmpty()) connection.execute(statement);
+    }
+    connection.close();
+}
+
+namespace {
+
+forms::ScriptedMessageBoxes& installBoxes() {
+    auto boxes = std::make_unique<forms::ScriptedMessageBoxes>();
+    auto& ref = *boxes;
+    forms::installMessageBoxes(std::move(boxes));
+    return ref;
+}
+
+forms::ScriptedFileDialogs& installDialogs() {
+    auto dialogs = std::make_unique<forms::ScriptedFileDialogs>();
+    auto& ref = *dialogs;
+    forms::installFileDialogs(std::move(dialogs));
+    return ref;
+}
+
+forms::ScriptedDesktopOpener& installOpener() {
+    auto opener = std::make_unique<forms::ScriptedDesktopOpener>();
+    auto& ref = *opener;
+    forms::installDesktopOpener(std::move(opener));
+    return ref;
+}
+
+}  // namespace
+
+ScriptedServices::ScriptedServices() : boxes(installBoxes()), dialogs(installDialogs()), opener(installOpener()) {}
+
+ScriptedServices::~ScriptedServices() {
+    forms::installMessageBoxes(nullptr);
+    forms::installFileDialogs(nullptr);
+    forms::installDesktopOpener(nullptr);
+}
+
+ProgramTest::ProgramTest() {
+    BaseSetup::CurrentUserName.clear();
+    BaseSetup::UserLevel = 0;
+    BaseSetup::CurrentEmpId.clear();
+    BaseSetup::EmpPicturePath.clear();
+}
+
+ProgramTest::~ProgramTest() { forms::destroyAll(); }
+
+}  // namespace testsupport

@@ -1,0 +1,48 @@
+#pragma once
+
+#include "platform/forms/Services.h"
+
+#include <QString>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace testsupport {
+
+// A temporary program folder holding a fresh MainDB.mdb, with drive C: redirected beside it.
+class ProgramFolder {
+public:
+    explicit ProgramFolder(bool withDatabase = true);
+    ~ProgramFolder();
+    QString path() const { return dir_.path(); }
+    QString databasePath() const;
+    QString driveC() const;
+    QString file(const QString& name) const { return dir_.filePath(name); }
+    // Runs statements on the database with a connection of its own.
+    void exec(const QString& sql) const;
+
+private:
+    QTemporaryDir dir_;
+};
+
+// Scripted message boxes, open-file dialog and desktop opener, installed for the test's life.
+class ScriptedServices {
+public:
+    ScriptedServices();
+    ~ScriptedServices();
+    forms::ScriptedMessageBoxes& boxes;
+    forms::ScriptedFileDialogs& dialogs;
+    forms::ScriptedDesktopOpener& opener;
+};
+
+// The base of window tests: a fresh program folder, scripted services, the shared state reset,
+// and every window destroyed afterwards.
+class ProgramTest : public ::testing::Test {
+protected:
+    ProgramTest();
+    ~ProgramTest() override;
+    ProgramFolder folder;
+    ScriptedServices services;
+};
+
+}  // namespace testsupport
