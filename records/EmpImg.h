@@ -1,0 +1,25 @@
+#pragma once
+
+#include "platform/forms/Form.h"
+
+namespace records {
+
+// The employee photo store: a hidden window, never shown, driven by the employee windows.
+// Touching it loads it, which writes the photo of CurrentEmpId out to the program folder, names
+// that file in EmpPicturePath and shows it in Image1. "Command3" changes the photo.
+class EmpImg : public forms::Form {
+    Q_OBJECT
+public:
+    EmpImg();
+    ~EmpImg() override;
+
+protected:
+    void load() override;
+    void unload() override;
+
+private:
+    struct Impl;
+    std::unique_ptr<Impl> d_;
+};
+
+}  // namespace records
