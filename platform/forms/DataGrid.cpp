@@ -142,7 +142,7 @@ DataGrid::DataGrid(QWidget* parent) : QTableView(parent), d_(std::make_unique<Im
                 if (previous.isValid() && previous.row() != current.row()) writePendingRow();
                 if (current.isValid() && d_->model.recordset->currentRow() != current.row()) {
                     d_->following = true;
-                    d_->model.recordset->setCurrentRow(current.row());
+                    guarded([&] { d_->model.recordset->setCurrentRow(current.row()); });
                     d_->following = false;
                 }
             });

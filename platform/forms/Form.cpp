@@ -104,8 +104,12 @@ struct Form::Impl {
     void resizeClient(Form* self, std::optional<int> width, std::optional<int> height) {
         if (width) clientSize.setWidth(*width);
         if (height) clientSize.setHeight(*height);
+        fit(self);
+    }
+
+    void fit(Form* self) const {
         self->resize(clientSize);
-        if (subWindow) subWindow->adjustSize();
+        if (subWindow) subWindow->resize(clientSize.grownBy(subWindow->contentsMargins()));
     }
 
     void fire(const QObject* sender, std::function<void()> Handlers::*member) {
@@ -305,8 +309,7 @@ void Form::showWindow() {
         if (!d_->subWindow) {
             d_->subWindow = area->addSubWindow(this);
             d_->subWindow->installEventFilter(this);
-            resize(d_->clientSize);
-            d_->subWindow->adjustSize();
+            d_->fit(this);
             if (d_->position) d_->subWindow->move(*d_->position);
         }
         QWidget::show();
@@ -355,7 +358,7 @@ bool Form::trapped(const std::function<void()>& step) {
 
 void Form::keyPressEvent(QKeyEvent* event) {
     const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
-    if (enter && d_->defaultButton && d_->defaultButton->isVisible() && d_->defaultButton->isEnabled()) {
+    if (enter && d_->defaultButton && !d_->defaultButton->isHidden() && d_->defaultButton->isEnabled()) {
         d_->defaultButton->click();
         return;
     }
