@@ -1,3 +1,4 @@
+#include "platform/forms/Form.h"
 #include "shell/MDIMain.h"
 #include "tests/support/ProgramFolder.h"
 
