@@ -7,7 +7,8 @@ namespace shell {
 
 void startProgram() {
     MDIMain& main = MDIMain::instance();
-    main.show();
+    // The employee windows are wider than the designed frame: give the frame the whole screen.
+    main.showMaximized();
     forms::get<frmLogin>().showWindow();
 }
 
