@@ -2,6 +2,7 @@
 #include "common/MainModule.h"
 #include "common/SqlText.h"
 #include "platform/db/Recordset.h"
+#include "tests/platform/db/ErrorText.h"
 #include "platform/files/Paths.h"
 #include "tests/support/ProgramFolder.h"
 
@@ -12,15 +13,6 @@
 #include <unistd.h>
 
 namespace {
-
-QString errorOf(const std::function<void()>& step) {
-    try {
-        step();
-    } catch (const db::DbError& e) {
-        return e.description();
-    }
-    return QString();
-}
 
 db::Value single(db::Connection& connection, const QString& sql) {
     db::Recordset rs;
