@@ -215,7 +215,6 @@ struct DetailLists::Impl {
             db::Recordset& recordset = recordsets[i];
             if (recordset.bof() || recordset.eof()) continue;
             window.grid(kGrids[i].grid)->commit();
-            if (recordset.editing()) recordset.update();
         }
         window.hide(QStringLiteral("SSTab1"));
     }
@@ -260,6 +259,8 @@ struct DetailLists::Impl {
     }
 
     void wire() {
+        // The lists are edited in place; only the read-only reload takes that away.
+        for (const GridSpec& spec : kGrids) window.grid(spec.grid)->setAllowUpdate(true);
         window.onClick(QStringLiteral("Label23"), [this] { showTabs(); });
         for (int tab = 0; tab < int(std::size(kCloseLabels)); ++tab) {
             window.onClick(kCloseLabels[tab], [this, tab] { closeTabs(tab); });
