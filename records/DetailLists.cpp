@@ -155,11 +155,6 @@ struct DetailLists::Impl {
     Impl(forms::Form& w, db::Connection& c, db::Recordset& list, DetailListsProfile p)
         : window(w), connection(c), employeeList(list), profile(p) {}
 
-    // The grids outlive the recordsets (they belong to the window): leave none bound to a dead one.
-    ~Impl() {
-        for (const GridSpec& spec : kGrids) window.grid(spec.grid)->setDataSource(nullptr);
-    }
-
     QString sqlFor(const char* text) const {
         return QString::fromLatin1(text) + sqlEscape(window.text(QStringLiteral("Text1"))) + QLatin1Char('\'');
     }
