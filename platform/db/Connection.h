@@ -4,6 +4,8 @@
 
 #include <QString>
 
+#include <memory>
+
 struct sqlite3;
 
 namespace db {
@@ -50,7 +52,14 @@ public:
     QString filePath() const { return filePath_; }   // native path of the open file
     sqlite3* handle() const;                          // throws DbError when closed
 
+    // Expires when this object goes, so that a recordset never reaches a destroyed connection.
+    std::weak_ptr<const Connection*> lifeToken() const { return life_; }
+
+    // The file named by "Data Source=" in a connection text, as written there; empty when absent.
+    static QString dataSource(const QString& connectionText);
+
 private:
+    std::shared_ptr<const Connection*> life_ = std::make_shared<const Connection*>(this);
     sqlite3* handle_ = nullptr;
     int cursorLocation_ = adUseServer;
     QString provider_;

@@ -10,6 +10,8 @@
 #include <memory>
 #include <vector>
 
+struct sqlite3;
+
 namespace db {
 
 constexpr int adOpenForwardOnly = 0;
@@ -83,6 +85,9 @@ signals:
     void currentRowChanged(int row);
 
 private:
+    void insertCurrent(sqlite3* handle);
+    void updateCurrent(sqlite3* handle);
+
     struct State;
     std::unique_ptr<State> d_;
 };

@@ -47,7 +47,16 @@ signals:
     void headClick(int column);   // a click on a column header, with the column's index
     void dblClick();              // a double-click on a row
 
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
 private:
+    int columnOf(const QString& field) const;   // std::invalid_argument for an unknown field
+    void writePendingRow();                     // leaving a row: update(), or show the error and drop the edit
+    void dropPendingRow();
+    void applyColumnSettings();
+    void followRecordset();                     // the grid's current row becomes the recordset's
+
     struct Impl;
     std::unique_ptr<Impl> d_;
 };

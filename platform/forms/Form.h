@@ -83,6 +83,13 @@ protected:
     virtual void load() {}
     virtual void unload() {}
 
+    // Enter presses the default button, Esc the cancel button (hidden or not).
+    void keyPressEvent(QKeyEvent* event) override;
+    // Closing the window by its close box unloads it.
+    void closeEvent(QCloseEvent* event) override;
+    // Clicks on labels and frames, leaving edited boxes, closing the sub-window.
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
     // A trapped step: its error shows in a box titled "Error message. " with the critical icon;
     // the caller goes on with its next step. Returns whether the step succeeded.
     bool trapped(const std::function<void()>& step);
@@ -90,6 +97,8 @@ protected:
 private:
     struct Impl;
     std::unique_ptr<Impl> d_;
+    friend void destroyAll();
+    friend void unloadAllChildren();
 };
 
 // Runs a handler at the event boundary: any error is shown in a critical box and swallowed.
@@ -122,8 +131,12 @@ template <typename T> void unload() {
     }
 }
 
-void unloadAllChildren();   // closing the main window: each loaded child window runs its unload step
-void destroyAll();          // "Quit" and test teardown: every window destroyed without an unload step
+// Closing the main window: each loaded window shown in the main window's area (design mdiChild)
+// runs its unload step; an error in one is shown and the others still unload.
+void unloadAllChildren();
+// "Quit" and test teardown: every window destroyed without an unload step. Outside any handler the
+// windows (and those unloaded before) are deleted at once; inside one, once control returns.
+void destroyAll();
 void setMdiArea(QMdiArea* area);
 QMdiArea* mdiArea();
 

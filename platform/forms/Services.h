@@ -34,6 +34,10 @@ public:
     virtual QString openFile(const QString& filter, const QString& initialFileName) = 0;
 };
 
+// A filter in the Windows form "Images|*.BMP;*.GIF;*.JPG" as Qt's dialogs take it:
+// "Images (*.BMP *.GIF *.JPG *.bmp *.gif *.jpg)"; several pairs become several filters.
+QString qtFileFilter(const QString& windowsFilter);
+
 // Opens a file in the desktop's default application for its type.
 class DesktopOpener {
 public:

@@ -1,0 +1,38 @@
+#pragma once
+
+#include "platform/db/DbError.h"
+#include "platform/db/Value.h"
+
+#include <QString>
+
+struct sqlite3;
+struct sqlite3_stmt;
+
+namespace db::sqlite {
+
+// A sentence saying what could not be done and why, in words a user can read.
+QString failure(sqlite3* handle, int rc, const QString& what);
+[[noreturn]] void fail(sqlite3* handle, int rc, const QString& what);
+
+// One prepared statement, finalized when it goes. prepare() fails with a DbError naming the text.
+class Statement {
+public:
+    Statement(sqlite3* handle, const QString& sql);
+    ~Statement();
+    Statement(const Statement&) = delete;
+    Statement& operator=(const Statement&) = delete;
+
+    void bind(int index, const Value& value);   // 1-based, as SQLite counts
+    bool step();                                 // true while a row is ready
+    sqlite3_stmt* get() const { return stmt_; }
+
+    // The column of the current row as a Value; in a date column the stored date text is a Date.
+    Value column(int index, bool dateColumn) const;
+
+private:
+    sqlite3* handle_;
+    sqlite3_stmt* stmt_ = nullptr;
+    QString sql_;
+};
+
+}  // namespace db::sqlite

@@ -1,0 +1,241 @@
+#include "ControlBuilder.h"
+
+#include "DataGrid.h"
+#include "MonthCalendar.h"
+#include "Picture.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTabBar>
+#include <QTabWidget>
+
+#include <stdexcept>
+
+namespace forms {
+
+namespace {
+
+// Frames without a border are QFrames, which have no title of their own: the caption is kept here.
+constexpr const char* kCaptionProperty = "designCaption";
+
+bool sameName(const char* a, const char* b) { return QString::fromUtf8(a).compare(QString::fromUtf8(b), Qt::CaseInsensitive) == 0; }
+
+void applyChange(Control& base, const ControlChange& change) {
+    const Control& c = change.control;
+    if (change.set & ControlChange::Caption) base.caption = c.caption;
+    if (change.set & ControlChange::Geometry) {
+        base.left = c.left;
+        base.top = c.top;
+        base.width = c.width;
+        base.height = c.height;
+    }
+    if (change.set & ControlChange::Visible) base.visible = c.visible;
+    if (change.set & ControlChange::Enabled) base.enabled = c.enabled;
+    if (change.set & ControlChange::Container) base.container = c.container;
+    if (change.set & ControlChange::Colours) {
+        base.backColor = c.backColor;
+        base.foreColor = c.foreColor;
+    }
+    if (change.set & ControlChange::Font) {
+        base.fontName = c.fontName;
+        base.fontSize = c.fontSize;
+        base.bold = c.bold;
+        base.underline = c.underline;
+        base.italic = c.italic;
+    }
+}
+
+// A multi-line box has no length limit of its own: text beyond it is cut off as it arrives.
+void limitLength(QPlainTextEdit* edit, int maxLength) {
+    QObject::connect(edit, &QPlainTextEdit::textChanged, edit, [edit, maxLength] {
+        const QString text = edit->toPlainText();
+        if (text.size() <= maxLength) return;
+        const int cursorAt = std::min<int>(edit->textCursor().position(), maxLength);
+        edit->setPlainText(text.left(maxLength));
+        QTextCursor cursor = edit->textCursor();
+        cursor.setPosition(cursorAt);
+        edit->setTextCursor(cursor);
+    });
+}
+
+QWidget* createTextBox(const Control& c, QWidget* parent) {
+    const QString text = QString::fromUtf8(c.caption);
+    if (c.multiLine) {
+        auto* edit = new QPlainTextEdit(parent);
+        if (c.maxLength > 0) limitLength(edit, c.maxLength);
+        edit->setPlainText(text);
+        return edit;
+    }
+    auto* edit = new QLineEdit(parent);
+    if (c.maxLength > 0) edit->setMaxLength(c.maxLength);
+    if (c.password) {
+        edit->setEchoMode(QLineEdit::Password);
+        edit->setStyleSheet(QStringLiteral("lineedit-password-character: 42"));   // '*'
+    }
+    edit->setText(text);
+    return edit;
+}
+
+QWidget* createFrame(const Control& c, QWidget* parent) {
+    if (c.border) return new QGroupBox(QString::fromUtf8(c.caption), parent);
+    auto* frame = new QFrame(parent);
+    frame->setFrameShape(QFrame::NoFrame);
+    frame->setProperty(kCaptionProperty, QString::fromUtf8(c.caption));
+    return frame;
+}
+
+QWidget* createTabs(const Control& c, QWidget* parent) {
+    auto* tabs = new QTabWidget(parent);
+    for (const QString& caption : QString::fromUtf8(c.caption).split(QLatin1Char('|'))) {
+        tabs->addTab(new QWidget(), caption);
+    }
+    return tabs;
+}
+
+QWidget* createButton(const Control& c, QWidget* parent) {
+    auto* button = new QPushButton(QString::fromUtf8(c.caption), parent);
+    // Enter on a focused button presses that button, as on a dialog.
+    button->setAutoDefault(true);
+    button->setDefault(c.isDefault);
+    return button;
+}
+
+QWidget* createLabel(const Control& c, QWidget* parent) {
+    auto* label = new QLabel(QString::fromUtf8(c.caption), parent);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    label->setWordWrap(true);
+    return label;
+}
+
+QWidget* createWidget(const Control& c, QWidget* parent) {
+    const QString caption = QString::fromUtf8(c.caption);
+    switch (c.kind) {
+    case Kind::Label: return createLabel(c, parent);
+    case Kind::TextBox: return createTextBox(c, parent);
+    case Kind::ComboBox: {
+        auto* combo = new QComboBox(parent);
+        combo->setEditable(true);
+        combo->setInsertPolicy(QComboBox::NoInsert);
+        combo->setEditText(caption);
+        return combo;
+    }
+    case Kind::Button: return createButton(c, parent);
+    case Kind::Frame: return createFrame(c, parent);
+    case Kind::Image: return new Picture(parent);
+    case Kind::DataGrid: return new DataGrid(parent);
+    case Kind::MonthCalendar: return new MonthCalendar(parent);
+    case Kind::TabControl: return createTabs(c, parent);
+    case Kind::OptionButton: return new QRadioButton(caption, parent);
+    case Kind::CheckBox: return new QCheckBox(caption, parent);
+    }
+    throw std::logic_error("Unknown control kind");
+}
+
+void applyFont(QWidget* widget, const Control& c) {
+    if (!c.fontName && c.fontSize <= 0 && !c.bold && !c.underline && !c.italic) return;
+    QFont font = widget->font();
+    if (c.fontName) font.setFamily(QString::fromUtf8(c.fontName));
+    if (c.fontSize > 0) font.setPointSizeF(c.fontSize);
+    font.setBold(c.bold);
+    font.setUnderline(c.underline);
+    font.setItalic(c.italic);
+    widget->setFont(font);
+}
+
+}  // namespace
+
+std::vector<Control> mergedDesign(std::span<const Control> design, std::span<const ControlChange> changes) {
+    std::vector<Control> merged(design.begin(), design.end());
+    for (const ControlChange& change : changes) {
+        auto base = std::find_if(merged.begin(), merged.end(),
+                                 [&](const Control& c) { return sameName(c.name, change.control.name); });
+        if (base == merged.end()) {
+            merged.push_back(change.control);
+        } else {
+            applyChange(*base, change);
+        }
+    }
+    return merged;
+}
+
+QWidget* tabPage(QWidget* tabControl, int page, QPoint* pageOffset) {
+    auto* tabs = qobject_cast<QTabWidget*>(tabControl);
+    if (!tabs || page < 0 || page >= tabs->count()) {
+        throw std::logic_error(QStringLiteral("%1 has no tab page %2").arg(tabControl->objectName()).arg(page).toStdString());
+    }
+    *pageOffset = QPoint(0, tabs->tabBar()->sizeHint().height());
+    return tabs->widget(page);
+}
+
+void applyColours(QWidget* widget, Colour back, Colour fore) {
+    QPalette palette = widget->palette();
+    if (back != kNoColour) {
+        const QColor colour = toQColor(back);
+        palette.setColor(QPalette::Window, colour);
+        palette.setColor(QPalette::Button, colour);
+        palette.setColor(QPalette::Base, colour);
+        widget->setAutoFillBackground(true);
+    }
+    if (fore != kNoColour) {
+        const QColor colour = toQColor(fore);
+        palette.setColor(QPalette::WindowText, colour);
+        palette.setColor(QPalette::ButtonText, colour);
+        palette.setColor(QPalette::Text, colour);
+    }
+    widget->setPalette(palette);
+}
+
+QWidget* createControl(const Control& c, QWidget* container) {
+    QWidget* widget = createWidget(c, container);
+    widget->setObjectName(QString::fromUtf8(c.name));
+    widget->setGeometry(twipsRect(c.left, c.top, c.width, c.height));
+    widget->setEnabled(c.enabled);
+    // Only graphical buttons are drawn in their back colour.
+    const bool plainButton = c.kind == Kind::Button && !c.graphical;
+    applyColours(widget, plainButton ? kNoColour : c.backColor, c.foreColor);
+    applyFont(widget, c);
+    widget->setVisible(c.visible);
+    return widget;
+}
+
+QString controlText(const QWidget* widget) {
+    if (auto* label = qobject_cast<const QLabel*>(widget)) return label->text();
+    if (auto* button = qobject_cast<const QAbstractButton*>(widget)) return button->text();
+    if (auto* edit = qobject_cast<const QLineEdit*>(widget)) return edit->text();
+    if (auto* edit = qobject_cast<const QPlainTextEdit*>(widget)) return edit->toPlainText();
+    if (auto* combo = qobject_cast<const QComboBox*>(widget)) return combo->currentText();
+    if (auto* group = qobject_cast<const QGroupBox*>(widget)) return group->title();
+    return widget->property(kCaptionProperty).toString();
+}
+
+void setControlText(QWidget* widget, const QString& text) {
+    if (auto* label = qobject_cast<QLabel*>(widget)) {
+        label->setText(text);
+    } else if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
+        button->setText(text);
+    } else if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
+        edit->setText(text);
+    } else if (auto* edit = qobject_cast<QPlainTextEdit*>(widget)) {
+        edit->setPlainText(text);
+    } else if (auto* combo = qobject_cast<QComboBox*>(widget)) {
+        combo->setEditText(text);
+    } else if (auto* group = qobject_cast<QGroupBox*>(widget)) {
+        group->setTitle(text);
+    } else if (widget->property(kCaptionProperty).isValid()) {
+        widget->setProperty(kCaptionProperty, text);
+    } else {
+        throw std::logic_error(QStringLiteral("%1 has no text").arg(widget->objectName()).toStdString());
+    }
+}
+
+bool takesFocus(const QWidget* widget) {
+    return widget->focusPolicy() & Qt::TabFocus;
+}
+
+}  // namespace forms
