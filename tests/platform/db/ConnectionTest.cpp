@@ -112,13 +112,16 @@ TEST_F(ConnectionTest, TextComparesWithoutRegardToCaseAndQuotedValuesStayValues)
 TEST_F(ConnectionTest, YearReadsBothDateFormsAndGivesNullOtherwise) {
     db::Recordset rs;
     rs.open("select Year('05/03/1980') as a, Year('1980-03-05') as b, Year(NULL) as c, Year('soon') as d, "
-            "Year(date()) as e",
+            "Year(date()) as e, date() as f, date('2000-01-02') as g",
             &connection);
     EXPECT_EQ(rs.field("a").toInt(), 1980);
     EXPECT_EQ(rs.field("b").toInt(), 1980);
     EXPECT_TRUE(rs.field("c").isNull());
     EXPECT_TRUE(rs.field("d").isNull());
     EXPECT_EQ(rs.field("e").toInt(), QDate::currentDate().year());
+    // Today as the user's calendar has it; date() with an argument is SQLite's own.
+    EXPECT_EQ(rs.field("f").toString(), QDate::currentDate().toString(Qt::ISODate));
+    EXPECT_EQ(rs.field("g").toString(), "2000-01-02");
 }
 
 TEST_F(ConnectionTest, AgeStatementsUseOnlyTheYearOfBirth) {

@@ -1,0 +1,63 @@
+#pragma once
+
+#include "platform/spreadsheet/Workbook.h"
+
+#include <QString>
+
+#include <functional>
+#include <memory>
+#include <vector>
+
+namespace spreadsheet {
+
+// The number of worksheets of a new workbook, as the user's settings give it (6 unless changed).
+int sheetsInNewWorkbook();
+void setSheetsInNewWorkbook(int count);
+
+// When set, the workbooks that quit() closes are handed here instead of being dropped, so that a
+// test can read what a run built. Pass an empty function to drop them again.
+using ClosedWorkbookKeeper = std::function<void(std::unique_ptr<Workbook>)>;
+void setClosedWorkbookKeeper(ClosedWorkbookKeeper keeper);
+
+class Application;
+
+class Workbooks {
+public:
+    explicit Workbooks(Application& application) : application_(&application) {}
+    Workbook& add();   // a new workbook with sheetsInNewWorkbook() worksheets, made the active one
+    // Shows the file to the user: a visible application hands it to the desktop's spreadsheet program.
+    void open(const QString& fileName);
+    int count() const { return static_cast<int>(books_.size()); }
+
+private:
+    friend class Application;
+    Application* application_;
+    std::vector<std::unique_ptr<Workbook>> books_;
+};
+
+// The automation-shaped spreadsheet application: an invisible instance builds workbooks in memory;
+// a visible one shows files through the desktop. References into it are invalid after quit().
+class Application {
+public:
+    Application() : workbooks_(*this) {}
+    Application(const Application&) = delete;
+    Application& operator=(const Application&) = delete;
+
+    bool visible() const { return visible_; }
+    void setVisible(bool visible) { visible_ = visible; }
+    Workbooks& workbooks();
+    // A range of the active workbook's active sheet.
+    Range range(const QString& address);
+    void quit();   // closes every workbook without saving
+
+private:
+    friend class Workbooks;
+    void requireRunning() const;
+
+    Workbooks workbooks_;
+    Workbook* active_ = nullptr;
+    bool visible_ = false;
+    bool quit_ = false;
+};
+
+}  // namespace spreadsheet
