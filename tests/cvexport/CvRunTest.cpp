@@ -72,9 +72,9 @@ TEST_F(CvRunTest, ASecondRunAsksBeforeReplacingAndNoKeepsTheEarlierFile) {
 }
 
 TEST_F(CvRunTest, AFailedRunShowsOneMessageAndLeavesNoFile) {
-    BaseSetup::CurrentEmpId = "nobody";
+    BaseSetup::CurrentEmpId = "E1' OR empid<>'";   // a quote changes no statement
     runFromWindow();
-    expectOneErrorMessage("nobody");
+    expectOneErrorMessage("E1' OR empid<>'");
     EXPECT_TRUE(filesOnDriveC().isEmpty());
 
     // Too few worksheets in a new workbook: the run stops before anything is saved.
