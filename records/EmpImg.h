@@ -18,6 +18,12 @@ protected:
     void unload() override;
 
 private:
+    void saveImage();       // Command1 "Save Image"
+    void retrieveImage();   // Command2 "Retrieve Image"
+    void changeLogo();      // Command3 "Change Logo"
+    bool storePhoto();
+    void showDialogFile();
+
     struct Impl;
     std::unique_ptr<Impl> d_;
 };

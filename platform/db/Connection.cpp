@@ -29,6 +29,13 @@ void yearFunction(sqlite3_context* context, int, sqlite3_value** args) {
     }
 }
 
+// date(): today's date in the user's time zone; SQLite's own gives the date in UTC, which makes
+// the age statements a year off around New Year.
+void todayFunction(sqlite3_context* context, int, sqlite3_value**) {
+    const QByteArray today = QDate::currentDate().toString(Qt::ISODate).toUtf8();
+    sqlite3_result_text(context, today.constData(), int(today.size()), SQLITE_TRANSIENT);
+}
+
 // Reads the schema once, so that a file that is no database, is damaged or is locked shows now.
 int probeSchema(sqlite3* handle) {
     sqlite3_stmt* stmt = nullptr;
@@ -74,8 +81,12 @@ void Connection::open(const QString& connectionText, const QString&, const QStri
         sqlite3_extended_result_codes(handle, 1);
         const int probeRc = probeSchema(handle);
         if (probeRc != SQLITE_OK) sqlite::fail(handle, probeRc, what);
-        const int fnRc = sqlite3_create_function_v2(handle, "Year", 1, SQLITE_UTF8 | SQLITE_DETERMINISTIC, nullptr,
-                                                    yearFunction, nullptr, nullptr, nullptr);
+        int fnRc = sqlite3_create_function_v2(handle, "Year", 1, SQLITE_UTF8 | SQLITE_DETERMINISTIC, nullptr,
+                                              yearFunction, nullptr, nullptr, nullptr);
+        if (fnRc == SQLITE_OK) {
+            fnRc = sqlite3_create_function_v2(handle, "date", 0, SQLITE_UTF8, nullptr, todayFunction, nullptr,
+                                              nullptr, nullptr);
+        }
         if (fnRc != SQLITE_OK) sqlite::fail(handle, fnRc, what);
     } catch (...) {
         sqlite3_close_v2(handle);

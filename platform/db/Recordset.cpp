@@ -1,6 +1,6 @@
 #include "platform/db/Recordset.h"
 
-#include "platform/db/DateText.h"
+#include "platform/db/PackedRow.h"
 #include "platform/db/Sqlite.h"
 
 #include <QHash>
@@ -121,7 +121,7 @@ struct SortKey {
 
 struct Recordset::State {
     struct Row {
-        std::vector<Value> values;
+        PackedRow packed;
         bool removed = false;
     };
     enum class Edit { None, Changed, Added };
@@ -131,6 +131,7 @@ struct Recordset::State {
     std::weak_ptr<const Connection*> connectionLife;
     std::vector<Column> columns;
     QHash<QString, int> columnByName;   // lower-case name; the first of equal names wins
+    RowArena arena;                     // holds every row's fields
     std::vector<Row> rows;              // indexed by bookmark
     std::vector<Bookmark> order;        // the rows in their current order
     int position = 0;                   // index in order; -1 is BOF, order.size() EOF
@@ -140,14 +141,25 @@ struct Recordset::State {
     int rowIdColumn = -1;
     QString readOnlyReason;   // why the rows cannot be changed, when table is empty
 
+    // The pending edit, always on the current row: its fields unpacked while they change.
     Edit edit = Edit::None;
+    std::vector<Value> edited;
     std::vector<Value> original;   // the edited row as it was read
     std::vector<bool> assigned;
     Bookmark beforeAdd = -1;
 
     bool atRow() const { return position >= 0 && position < static_cast<int>(order.size()); }
-    Row& current() { return rows[static_cast<size_t>(order[static_cast<size_t>(position)])]; }
-    const Row& current() const { return rows[static_cast<size_t>(order[static_cast<size_t>(position)])]; }
+    Bookmark currentBookmark() const { return order[size_t(position)]; }
+    Row& current() { return rows[size_t(currentBookmark())]; }
+    Value cell(int row, int index) const {
+        if (edit != Edit::None && row == position) return edited[size_t(index)];
+        return rows[size_t(order[size_t(row)])].packed.at(index);
+    }
+    void endEdit() {
+        edit = Edit::None;
+        edited.clear();
+        original.clear();
+    }
 };
 
 Recordset::Recordset() : d_(std::make_unique<State>()) {}
@@ -198,12 +210,11 @@ void Recordset::open(const QString& sql, Connection* connection, int, int, int) 
     }
     for (int i = count - 1; i >= 0; --i) s.columnByName.insert(s.columns[size_t(i)].name.toLower(), i);
 
+    PackedRow::Builder row;
     while (statement.step()) {
-        State::Row row;
-        row.values.reserve(size_t(count));
-        for (int i = 0; i < count; ++i) row.values.push_back(statement.column(i, s.columns[size_t(i)].kind == Kind::Date));
+        for (int i = 0; i < count; ++i) statement.addColumn(i, s.columns[size_t(i)].kind == Kind::Date, row);
         s.order.push_back(static_cast<Bookmark>(s.rows.size()));
-        s.rows.push_back(std::move(row));
+        s.rows.push_back(State::Row{row.finish(s.arena), false});
     }
 
     const QString table = count > 0 ? s.columns.front().table : QString();
@@ -340,7 +351,7 @@ Value Recordset::valueAt(int row, int index) const {
     if (row < 0 || row >= recordCount() || index < 0 || index >= fieldCount()) {
         throw DbError(QStringLiteral("Row %1, field %2 is not in the recordset.").arg(row).arg(index));
     }
-    return d_->rows[size_t(d_->order[size_t(row)])].values[size_t(index)];
+    return d_->cell(row, index);
 }
 
 void Recordset::setField(const QString& name, const Value& value) { setField(existingField(*this, name), value); }
@@ -366,14 +377,14 @@ void Recordset::setField(int index, const Value& value) {
         throw DbError(QStringLiteral("The field %1 is numbered by the database and cannot be changed.").arg(column.name));
     }
     const Value stored = storable(column, value);
-    State::Row& row = d_->current();
     if (d_->edit == State::Edit::None) {
         d_->edit = State::Edit::Changed;
-        d_->original = row.values;
+        d_->original = d_->current().packed.unpack();
+        d_->edited = d_->original;
         d_->assigned.assign(size_t(fieldCount()), false);
     }
     d_->assigned[size_t(index)] = true;
-    row.values[size_t(index)] = stored;
+    d_->edited[size_t(index)] = stored;
     emit rowChanged(d_->position);
 }
 
@@ -407,9 +418,10 @@ void Recordset::addNew() {
     if (d_->edit != State::Edit::None) update();
     d_->beforeAdd = bookmark();
     d_->order.push_back(static_cast<Bookmark>(d_->rows.size()));
-    d_->rows.push_back(State::Row{std::vector<Value>(size_t(fieldCount())), false});
+    d_->rows.push_back(State::Row{PackedRow(), false});
     d_->position = recordCount() - 1;
     d_->edit = State::Edit::Added;
+    d_->edited.assign(size_t(fieldCount()), Value());
     d_->assigned.assign(size_t(fieldCount()), false);
     emit rowInserted(d_->position);
     emit currentRowChanged(d_->position);
@@ -438,8 +450,8 @@ void Recordset::update() {
         cancelUpdate();   // a row that could not be written shows what the database holds
         throw;
     }
-    s.edit = State::Edit::None;
-    s.original.clear();
+    s.current().packed = PackedRow::pack(s.edited, s.arena);
+    s.endEdit();
     emit rowChanged(s.position);
 }
 
@@ -458,8 +470,7 @@ void Recordset::insertCurrent(sqlite3* handle) {
                                         : QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
                                               .arg(quoted(s.table), names.join(QLatin1Char(',')), marks.join(QLatin1Char(',')));
     sqlite::Statement insert(handle, sql);
-    State::Row& row = s.current();
-    for (size_t k = 0; k < written.size(); ++k) insert.bind(int(k) + 1, row.values[size_t(written[k])]);
+    for (size_t k = 0; k < written.size(); ++k) insert.bind(int(k) + 1, s.edited[size_t(written[k])]);
     insert.step();
 
     // Read the row back: the row id and the defaults are the database's.
@@ -470,15 +481,14 @@ void Recordset::insertCurrent(sqlite3* handle) {
                                               quoted(s.columns[size_t(s.rowIdColumn)].origin)));
     reread.bind(1, Value(static_cast<std::int64_t>(sqlite3_last_insert_rowid(handle))));
     if (!reread.step()) throw DbError(kRowNotLocated);
-    for (int i = 0; i < fieldCount(); ++i) row.values[size_t(i)] = reread.column(i, s.columns[size_t(i)].kind == Kind::Date);
+    for (int i = 0; i < fieldCount(); ++i) s.edited[size_t(i)] = reread.column(i, s.columns[size_t(i)].kind == Kind::Date);
 }
 
 void Recordset::updateCurrent(sqlite3* handle) {
     State& s = *d_;
-    State::Row& row = s.current();
     std::vector<int> changed;
     for (int i = 0; i < fieldCount(); ++i) {
-        if (s.assigned[size_t(i)] && !(row.values[size_t(i)] == s.original[size_t(i)])) changed.push_back(i);
+        if (s.assigned[size_t(i)] && !(s.edited[size_t(i)] == s.original[size_t(i)])) changed.push_back(i);
     }
     if (changed.empty()) return;
     QStringList sets;
@@ -491,8 +501,8 @@ void Recordset::updateCurrent(sqlite3* handle) {
                                             .arg(quoted(s.table), sets.join(QLatin1Char(',')),
                                                  checks.join(QLatin1String(" AND "))));
     int slot = 1;
-    for (int i : changed) statement.bind(slot++, row.values[size_t(i)]);
-    statement.bind(slot++, row.values[size_t(s.rowIdColumn)]);
+    for (int i : changed) statement.bind(slot++, s.edited[size_t(i)]);
+    statement.bind(slot++, s.edited[size_t(s.rowIdColumn)]);
     for (int i : changed) statement.bind(slot++, s.original[size_t(i)]);
     statement.step();
     if (sqlite3_changes(handle) == 0) throw DbError(kRowNotLocated);
@@ -501,12 +511,10 @@ void Recordset::updateCurrent(sqlite3* handle) {
 void Recordset::cancelUpdate() {
     State& s = *d_;
     if (s.edit == State::Edit::Changed) {
-        s.current().values = s.original;
-        s.edit = State::Edit::None;
-        s.original.clear();
+        s.endEdit();
         emit rowChanged(s.position);
     } else if (s.edit == State::Edit::Added) {
-        s.edit = State::Edit::None;
+        s.endEdit();
         const int row = s.position;
         s.current() = State::Row{{}, true};
         s.order.erase(s.order.begin() + row);
@@ -529,7 +537,7 @@ void Recordset::remove() {
     sqlite3* handle = writableHandle(activeConnection(), s.table, s.readOnlyReason);
     sqlite::Statement statement(handle, QStringLiteral("DELETE FROM %1 WHERE %2 = ?")
                                             .arg(quoted(s.table), quoted(s.columns[size_t(s.rowIdColumn)].origin)));
-    statement.bind(1, s.current().values[size_t(s.rowIdColumn)]);
+    statement.bind(1, s.cell(s.position, s.rowIdColumn));
     statement.step();
     if (sqlite3_changes(handle) == 0) throw DbError(kRowNotLocated);
     const int row = s.position;
@@ -562,10 +570,15 @@ void Recordset::setSort(const QString& sort) {
     for (size_t b = 0; b < s.rows.size(); ++b) {
         if (!s.rows[b].removed) s.order.push_back(static_cast<Bookmark>(b));
     }
+    // Each key field is unpacked once, not at every comparison.
+    std::vector<std::vector<Value>> keyValues(keys.size(), std::vector<Value>(s.rows.size()));
+    for (size_t k = 0; k < keys.size(); ++k) {
+        for (Bookmark b : s.order) keyValues[k][size_t(b)] = s.rows[size_t(b)].packed.at(keys[k].column);
+    }
     std::stable_sort(s.order.begin(), s.order.end(), [&](Bookmark left, Bookmark right) {
-        for (const SortKey& key : keys) {
-            const int order = compareValues(s.rows[size_t(left)].values[size_t(key.column)],
-                                            s.rows[size_t(right)].values[size_t(key.column)]);
+        for (size_t k = 0; k < keys.size(); ++k) {
+            const SortKey& key = keys[k];
+            const int order = compareValues(keyValues[k][size_t(left)], keyValues[k][size_t(right)]);
             if (order != 0) return key.descending ? order > 0 : order < 0;
         }
         return false;

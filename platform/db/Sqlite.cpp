@@ -62,22 +62,33 @@ bool Statement::step() {
     fail(handle_, rc, QStringLiteral("run \"%1\"").arg(sql_));
 }
 
-Value Statement::column(int index, bool dateColumn) const {
+void Statement::addColumn(int index, bool dateColumn, PackedRow::Builder& row) const {
     switch (sqlite3_column_type(stmt_, index)) {
-    case SQLITE_INTEGER: return Value(static_cast<std::int64_t>(sqlite3_column_int64(stmt_, index)));
-    case SQLITE_FLOAT: return Value(sqlite3_column_double(stmt_, index));
+    case SQLITE_INTEGER: row.addInteger(sqlite3_column_int64(stmt_, index)); break;
+    case SQLITE_FLOAT: row.addDouble(sqlite3_column_double(stmt_, index)); break;
     case SQLITE_TEXT: {
         const auto* chars = reinterpret_cast<const char*>(sqlite3_column_text(stmt_, index));
-        const QString text = QString::fromUtf8(chars, sqlite3_column_bytes(stmt_, index));
-        if (dateColumn && isStoredDateText(text)) return Value(parseDateText(text));
-        return Value(text);
+        const int size = sqlite3_column_bytes(stmt_, index);
+        const QString text = dateColumn ? QString::fromUtf8(chars, size) : QString();
+        if (dateColumn && isStoredDateText(text)) {
+            row.addDate(parseDateText(text));
+        } else {
+            row.addText(chars, size);
+        }
+        break;
     }
-    case SQLITE_BLOB: {
-        const auto* data = static_cast<const char*>(sqlite3_column_blob(stmt_, index));
-        return Value(QByteArray(data, sqlite3_column_bytes(stmt_, index)));
+    case SQLITE_BLOB:
+        row.addBytes(static_cast<const char*>(sqlite3_column_blob(stmt_, index)), sqlite3_column_bytes(stmt_, index));
+        break;
+    default: row.addNull();
     }
-    default: return Value();
-    }
+}
+
+Value Statement::column(int index, bool dateColumn) const {
+    PackedRow::Builder row;
+    addColumn(index, dateColumn, row);
+    RowArena arena;
+    return row.finish(arena).at(0);
 }
 
 }  // namespace db::sqlite

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/db/DbError.h"
+#include "platform/db/PackedRow.h"
 #include "platform/db/Value.h"
 
 #include <QString>
@@ -26,7 +27,8 @@ public:
     bool step();                                 // true while a row is ready
     sqlite3_stmt* get() const { return stmt_; }
 
-    // The column of the current row as a Value; in a date column the stored date text is a Date.
+    // The column of the current row; in a date column the stored date text is a Date.
+    void addColumn(int index, bool dateColumn, PackedRow::Builder& row) const;
     Value column(int index, bool dateColumn) const;
 
 private:

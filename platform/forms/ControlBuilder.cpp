@@ -51,17 +51,46 @@ void applyChange(Control& base, const ControlChange& change) {
     }
 }
 
-// A multi-line box has no length limit of its own: text beyond it is cut off as it arrives.
-void limitLength(QPlainTextEdit* edit, int maxLength) {
-    QObject::connect(edit, &QPlainTextEdit::textChanged, edit, [edit, maxLength] {
-        const QString text = edit->toPlainText();
-        if (text.size() <= maxLength) return;
-        const int cursorAt = std::min<int>(edit->textCursor().position(), maxLength);
-        edit->setPlainText(text.left(maxLength));
-        QTextCursor cursor = edit->textCursor();
-        cursor.setPosition(cursorAt);
-        edit->setTextCursor(cursor);
+// The length limit holds for what the user types. A text set from code is kept whole: a stored value
+// may be longer than the box lets one type, and cutting it would lose data on the next save.
+constexpr char kSettingFromCode[] = "pravelSettingFromCode";
+constexpr char kKeptLength[] = "pravelKeptLength";
+
+template <typename Edit, typename Get, typename Set>
+void limitTypedLength(Edit* edit, int maxLength, Get get, Set set) {
+    edit->setProperty(kKeptLength, 0);
+    QObject::connect(edit, &Edit::textChanged, edit, [edit, maxLength, get, set] {
+        const QString text = get(edit);
+        const int allowed = std::max(maxLength, edit->property(kKeptLength).toInt());
+        const bool fromCode = edit->property(kSettingFromCode).toBool();
+        if (!fromCode && text.size() > allowed) {
+            set(edit, text.left(allowed));
+            return;
+        }
+        edit->setProperty(kKeptLength, fromCode ? int(text.size()) : std::min<int>(text.size(), allowed));
     });
+}
+
+void limitLength(QPlainTextEdit* edit, int maxLength) {
+    limitTypedLength(
+        edit, maxLength, [](QPlainTextEdit* e) { return e->toPlainText(); },
+        [](QPlainTextEdit* e, const QString& text) {
+            const int cursorAt = std::min<int>(e->textCursor().position(), text.size());
+            e->setPlainText(text);
+            QTextCursor cursor = e->textCursor();
+            cursor.setPosition(cursorAt);
+            e->setTextCursor(cursor);
+        });
+}
+
+void limitLength(QLineEdit* edit, int maxLength) {
+    limitTypedLength(
+        edit, maxLength, [](QLineEdit* e) { return e->text(); },
+        [](QLineEdit* e, const QString& text) {
+            const int cursorAt = std::min<int>(e->cursorPosition(), text.size());
+            e->setText(text);
+            e->setCursorPosition(cursorAt);
+        });
 }
 
 QWidget* createTextBox(const Control& c, QWidget* parent) {
@@ -73,7 +102,7 @@ QWidget* createTextBox(const Control& c, QWidget* parent) {
         return edit;
     }
     auto* edit = new QLineEdit(parent);
-    if (c.maxLength > 0) edit->setMaxLength(c.maxLength);
+    if (c.maxLength > 0) limitLength(edit, c.maxLength);
     if (c.password) {
         edit->setEchoMode(QLineEdit::Password);
         edit->setStyleSheet(QStringLiteral("lineedit-password-character: 42"));   // '*'
@@ -220,9 +249,13 @@ void setControlText(QWidget* widget, const QString& text) {
     } else if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
         button->setText(text);
     } else if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
+        edit->setProperty(kSettingFromCode, true);
         edit->setText(text);
+        edit->setProperty(kSettingFromCode, false);
     } else if (auto* edit = qobject_cast<QPlainTextEdit*>(widget)) {
+        edit->setProperty(kSettingFromCode, true);
         edit->setPlainText(text);
+        edit->setProperty(kSettingFromCode, false);
     } else if (auto* combo = qobject_cast<QComboBox*>(widget)) {
         combo->setEditText(text);
     } else if (auto* group = qobject_cast<QGroupBox*>(widget)) {

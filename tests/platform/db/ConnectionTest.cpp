@@ -2,6 +2,7 @@
 #include "common/MainModule.h"
 #include "common/SqlText.h"
 #include "platform/db/Recordset.h"
+#include "tests/platform/db/ErrorText.h"
 #include "platform/files/Paths.h"
 #include "tests/support/ProgramFolder.h"
 
@@ -12,15 +13,6 @@
 #include <unistd.h>
 
 namespace {
-
-QString errorOf(const std::function<void()>& step) {
-    try {
-        step();
-    } catch (const db::DbError& e) {
-        return e.description();
-    }
-    return QString();
-}
 
 db::Value single(db::Connection& connection, const QString& sql) {
     db::Recordset rs;
@@ -120,13 +112,16 @@ TEST_F(ConnectionTest, TextComparesWithoutRegardToCaseAndQuotedValuesStayValues)
 TEST_F(ConnectionTest, YearReadsBothDateFormsAndGivesNullOtherwise) {
     db::Recordset rs;
     rs.open("select Year('05/03/1980') as a, Year('1980-03-05') as b, Year(NULL) as c, Year('soon') as d, "
-            "Year(date()) as e",
+            "Year(date()) as e, date() as f, date('2000-01-02') as g",
             &connection);
     EXPECT_EQ(rs.field("a").toInt(), 1980);
     EXPECT_EQ(rs.field("b").toInt(), 1980);
     EXPECT_TRUE(rs.field("c").isNull());
     EXPECT_TRUE(rs.field("d").isNull());
     EXPECT_EQ(rs.field("e").toInt(), QDate::currentDate().year());
+    // Today as the user's calendar has it; date() with an argument is SQLite's own.
+    EXPECT_EQ(rs.field("f").toString(), QDate::currentDate().toString(Qt::ISODate));
+    EXPECT_EQ(rs.field("g").toString(), "2000-01-02");
 }
 
 TEST_F(ConnectionTest, AgeStatementsUseOnlyTheYearOfBirth) {

@@ -1,4 +1,5 @@
 #include "platform/db/Recordset.h"
+#include "tests/platform/db/ErrorText.h"
 #include "tests/support/ProgramFolder.h"
 
 #include <gtest/gtest.h>
@@ -66,15 +67,6 @@ TEST_F(RecordsetTest, AddNewWritesDateAndAgeStatementUsesIt) {
 }  // namespace
 
 namespace {
-
-QString errorOf(const std::function<void()>& step) {
-    try {
-        step();
-    } catch (const db::DbError& e) {
-        return e.description();
-    }
-    return QString();
-}
 
 const char* const kRowNotLocated =
     "Row cannot be located for updating. Some values may have been changed since it was last read.";

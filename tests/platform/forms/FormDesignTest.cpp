@@ -57,7 +57,7 @@ TEST_F(FormDesignTest, KeepsCaptionsTextsAndTheDesignedStateOfEveryControl) {
 
 TEST_F(FormDesignTest, LimitsTextLengthInOneAndSeveralLineBoxes) {
     auto& window = forms::get<CountingWindow>();
-    window.setText("txtName", "abcdefgh");
+    window.as<QLineEdit>("txtName")->insert("abcdefgh");   // as typed
     EXPECT_EQ(window.text("txtName"), "abcde");
     auto* notes = window.as<QPlainTextEdit>("txtNotes");
     ASSERT_NE(notes, nullptr);
@@ -96,9 +96,23 @@ TEST_F(FormDesignTest, ChangesReplaceOnlyTheirMembersOrAddControls) {
     EXPECT_EQ(window.control("cmdOK")->geometry(), QRect(100, 200, 100, 30));
     EXPECT_FALSE(window.isShown("txtName"));
     EXPECT_EQ(window.text("txtName"), "");             // only Visible was changed
-    EXPECT_EQ(window.as<QLineEdit>("txtName")->maxLength(), 5);
     EXPECT_EQ(window.text("lblExtra"), "Extra");
     EXPECT_EQ(window.control("lblExtra")->parentWidget(), window.control("Frame3"));
+}
+
+TEST_F(FormDesignTest, LengthLimitCutsTypingButNotTextSetFromCode) {
+    auto& window = forms::get<DerivedWindow>();
+    auto* box = window.as<QLineEdit>("txtName");
+    box->insert("abcdefgh");   // as typed
+    EXPECT_EQ(window.text("txtName"), "abcde");
+    // A stored value longer than the limit is shown whole and can be shortened, not lengthened.
+    window.setText("txtName", "abcdefgh");
+    EXPECT_EQ(window.text("txtName"), "abcdefgh");
+    box->end(false);
+    box->insert("x");
+    EXPECT_EQ(window.text("txtName"), "abcdefgh");
+    box->backspace();
+    EXPECT_EQ(window.text("txtName"), "abcdefg");
 }
 
 constexpr std::array kOrphan = {

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QString>
+
+namespace db {
+class Recordset;
+}
+
+// Moving a picture file whole between the file system and a long-binary field of the current row
+// of an open recordset. The path may be in Windows form (program folder + "\" + name); it is
+// mapped to a native path. Neither operation looks into the bytes, shows a message or throws:
+// every failure is reported only as false.
+
+// Puts the whole file into the field (replacing its value) without updating the row: the caller
+// sets its other fields and commits. False when the file is missing, hidden or unreadable, when
+// there is no open recordset positioned on a row, or when the field does not exist.
+bool SaveFileToDB(const QString& filePath, db::Recordset* recordset, const QString& fieldName);
+
+// Writes the field's value to the file, which afterwards holds exactly that value (a longer file
+// is replaced, not overwritten in part). False, with no file created or changed, when the value is
+// Null, the field does not exist, the recordset is not open on a row, or the file cannot be written.
+bool LoadFileFromDB(const QString& filePath, db::Recordset* recordset, const QString& fieldName);

@@ -1,0 +1,157 @@
+#include "platform/db/PackedRow.h"
+
+#include <algorithm>
+#include <cstdlib>
+#include <cstring>
+#include <new>
+
+#include <sys/mman.h>
+
+namespace db {
+
+namespace {
+
+template <typename T> T readAt(const char* at) {
+    T value;
+    std::memcpy(&value, at, sizeof value);
+    return value;
+}
+
+constexpr size_t kFirstBlock = 16 * 1024;
+constexpr size_t kHugePage = 2 * 1024 * 1024;
+
+// Blocks of a huge page's size are mapped on a huge-page boundary and offered to the kernel as huge
+// pages: a large result is touched in a few faults instead of one per small page.
+char* mapHugeBlock(size_t size) {
+    void* mapping = mmap(nullptr, size + kHugePage, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
+    if (mapping == MAP_FAILED) throw std::bad_alloc();
+    auto* start = static_cast<char*>(mapping);
+    auto* aligned = reinterpret_cast<char*>((reinterpret_cast<uintptr_t>(start) + kHugePage - 1) & ~(kHugePage - 1));
+    if (aligned > start) munmap(start, size_t(aligned - start));
+    munmap(aligned + size, size_t(start + size + kHugePage - (aligned + size)));
+    madvise(aligned, size, MADV_HUGEPAGE);
+    return aligned;
+}
+
+}  // namespace
+
+RowArena::~RowArena() {
+    for (const Block& block : blocks_) {
+        if (block.mapped) {
+            munmap(block.data, block.size);
+        } else {
+            std::free(block.data);
+        }
+    }
+}
+
+char* RowArena::allocate(size_t size) {
+    size = (size + 7) & ~size_t{7};
+    if (size > left_) {
+        lastBlock_ = std::min(kHugePage, lastBlock_ == 0 ? kFirstBlock : lastBlock_ * 2);
+        const size_t block = size > lastBlock_ ? size : lastBlock_;
+        const bool huge = block % kHugePage == 0;
+        char* data = huge ? mapHugeBlock(block) : static_cast<char*>(std::malloc(block));
+        if (!data) throw std::bad_alloc();
+        blocks_.push_back({data, block, huge});
+        next_ = data;
+        left_ = block;
+    }
+    char* result = next_;
+    next_ += size;
+    left_ -= size;
+    return result;
+}
+
+void PackedRow::Builder::addRaw(Value::Type type, const void* data, qsizetype size) {
+    offsets_.push_back(static_cast<quint32>(payload_.size()));
+    types_.push_back(static_cast<quint8>(type));
+    payload_.append(static_cast<const char*>(data), size);
+}
+
+void PackedRow::Builder::addNull() { addRaw(Value::Type::Null, nullptr, 0); }
+void PackedRow::Builder::addInteger(std::int64_t value) { addRaw(Value::Type::Integer, &value, sizeof value); }
+void PackedRow::Builder::addDouble(double value) { addRaw(Value::Type::Double, &value, sizeof value); }
+void PackedRow::Builder::addText(const char* utf8, qsizetype size) { addRaw(Value::Type::Text, utf8, size); }
+void PackedRow::Builder::addBytes(const char* data, qsizetype size) { addRaw(Value::Type::Bytes, data, size); }
+
+void PackedRow::Builder::addDate(const QDate& date) {
+    const std::int64_t day = date.toJulianDay();
+    addRaw(Value::Type::Date, &day, sizeof day);
+}
+
+void PackedRow::Builder::add(const Value& value) {
+    switch (value.type()) {
+    case Value::Type::Null: addNull(); break;
+    case Value::Type::Integer: addInteger(value.toInt()); break;
+    case Value::Type::Double: addDouble(value.toDouble()); break;
+    case Value::Type::Date: addDate(value.toDate()); break;
+    case Value::Type::Text: {
+        const QByteArray utf8 = value.toString().toUtf8();
+        addText(utf8.constData(), utf8.size());
+        break;
+    }
+    case Value::Type::Bytes: {
+        const QByteArray bytes = value.toBytes();
+        addBytes(bytes.constData(), bytes.size());
+        break;
+    }
+    }
+}
+
+PackedRow PackedRow::Builder::finish(RowArena& arena) {
+    const quint32 count = static_cast<quint32>(types_.size());
+    offsets_.push_back(static_cast<quint32>(payload_.size()));
+    const qsizetype header = sizeof count + qsizetype(offsets_.size() * sizeof(quint32)) + qsizetype(count);
+    PackedRow row;
+    char* out = arena.allocate(size_t(header + payload_.size()));
+    row.data_ = out;
+    std::memcpy(out, &count, sizeof count);
+    out += sizeof count;
+    std::memcpy(out, offsets_.data(), offsets_.size() * sizeof(quint32));
+    out += offsets_.size() * sizeof(quint32);
+    std::memcpy(out, types_.data(), count);
+    out += count;
+    std::memcpy(out, payload_.constData(), size_t(payload_.size()));
+    offsets_.clear();
+    types_.clear();
+    payload_.resize(0);   // keeps the capacity for the next row
+    return row;
+}
+
+PackedRow PackedRow::pack(const std::vector<Value>& values, RowArena& arena) {
+    Builder builder;
+    for (const Value& value : values) builder.add(value);
+    return builder.finish(arena);
+}
+
+int PackedRow::size() const { return data_ ? static_cast<int>(readAt<quint32>(data_)) : 0; }
+
+Value PackedRow::at(int index) const {
+    const char* base = data_;
+    const quint32 count = readAt<quint32>(base);
+    const char* offsets = base + sizeof count;
+    const char* types = offsets + (count + 1) * sizeof(quint32);
+    const char* payload = types + count;
+    const quint32 begin = readAt<quint32>(offsets + index * sizeof(quint32));
+    const quint32 end = readAt<quint32>(offsets + (index + 1) * sizeof(quint32));
+    const char* at = payload + begin;
+    switch (static_cast<Value::Type>(types[index])) {
+    case Value::Type::Null: return Value();
+    case Value::Type::Integer: return Value(readAt<std::int64_t>(at));
+    case Value::Type::Double: return Value(readAt<double>(at));
+    case Value::Type::Date: return Value(QDate::fromJulianDay(readAt<std::int64_t>(at)));
+    case Value::Type::Text: return Value(QString::fromUtf8(at, end - begin));
+    case Value::Type::Bytes: return Value(QByteArray(at, end - begin));
+    }
+    return Value();
+}
+
+std::vector<Value> PackedRow::unpack() const {
+    std::vector<Value> values;
+    values.reserve(size_t(size()));
+    for (int i = 0; i < size(); ++i) values.push_back(at(i));
+    return values;
+}
+
+}  // namespace db

@@ -1,0 +1,321 @@
+#include "records/DetailLists.h"
+
+#include "common/SqlText.h"
+#include "platform/db/Connection.h"
+#include "platform/db/Recordset.h"
+#include "platform/forms/DataGrid.h"
+#include "platform/forms/Form.h"
+#include "platform/forms/MonthCalendar.h"
+#include "platform/forms/Services.h"
+
+#include <QCoreApplication>
+#include <QDate>
+
+#include <array>
+#include <stdexcept>
+
+namespace records {
+
+namespace {
+
+const QString kGridDateFormat = QStringLiteral("dd/mmm/yyyy");
+const QString kNewRowDate = QStringLiteral("01/01/1900");
+const QString kFamilyAgeStatement = QStringLiteral("Update FamilyTree Set Age = Year(date()) - Year(DOB)");
+
+struct ColumnWidth {
+    const char* field;
+    int twips;
+};
+
+// One detail list: its grid, the texts that open its recordset, and how the grid shows it.
+struct GridSpec {
+    const char* grid;
+    const char* loadText;     // the window's load spells one table name differently
+    const char* reloadText;
+    const char* rowId;
+    int tab;
+    const char* dateField = nullptr;           // shown as dd/mmm/yyyy before lnk is hidden
+    std::array<ColumnWidth, 2> widths = {};
+    bool hidesN = false;                       // the family's n column
+    bool employmentDates = false;              // datejoined and dateleft, formatted after lnk
+};
+
+constexpr GridSpec kGrids[] = {
+    {.grid = "DataGrid1", .loadText = "select * from FamilyTree where empid='",
+     .reloadText = "select * from FamilyTree where empid='", .rowId = "bid", .tab = 0, .dateField = "dob",
+     .hidesN = true},
+    {.grid = "DataGrid2", .loadText = "select * from Academic where empid='",
+     .reloadText = "select * from Academic where empid='", .rowId = "cid", .tab = 1,
+     .widths = {{{"Institution", 4000}}}},
+    {.grid = "DataGrid3", .loadText = "select * from Training where empid='",
+     .reloadText = "select * from Training where empid='", .rowId = "did", .tab = 1,
+     .widths = {{{"coursename", 4000}}}},
+    {.grid = "DataGrid5", .loadText = "select * from workingskill where empid='",
+     .reloadText = "select * from workingskill where empid='", .rowId = "eid", .tab = 2,
+     .widths = {{{"skill", 6500}}}},
+    {.grid = "DataGrid6", .loadText = "select * from Languagedialect where empid='",
+     .reloadText = "select * from languagedialect where empid='", .rowId = "fid", .tab = 2,
+     .widths = {{{"languagedialect", 6500}, {"written", 1700}}}},
+    {.grid = "DataGrid7", .loadText = "select * from employment where empid='",
+     .reloadText = "select * from employment where empid='", .rowId = "gid", .tab = 3,
+     .employmentDates = true},
+    {.grid = "DataGrid8", .loadText = "select * from project where empid='",
+     .reloadText = "select * from project where empid='", .rowId = "hid", .tab = 3},
+};
+constexpr std::size_t kGridCount = std::size(kGrids);
+
+struct FieldColumn {
+    const char* input;
+    const char* column;
+};
+
+constexpr FieldColumn kFamilyFields[] = {{"Fname", "Name"},       {"text19", "relationship"},
+                                         {"Fdob", "DOB"},         {"Fgender", "gender"},
+                                         {"FOccupy", "occupation"}, {"Contact", "contactno"}};
+constexpr FieldColumn kAcademicFields[] = {
+    {"Period1", "Period"}, {"Institute1", "institution"}, {"Level1", "LevelObtained"}, {"Grade1", "grade"}};
+constexpr FieldColumn kTrainingFields[] = {
+    {"Period2", "Period"}, {"Institute2", "coursename"}, {"Level2", "certificatename"}, {"Grade2", "result"}};
+constexpr FieldColumn kSkillFields[] = {{"SL11", "skill"}, {"SL21", "years"}, {"SL31", "ProficiencyLevel"}};
+constexpr FieldColumn kLanguageFields[] = {
+    {"SL12", "LanguageDialect"}, {"SL22", "spoken"}, {"SL32", "written"}};
+constexpr FieldColumn kEmploymentFields[] = {
+    {"EP11", "CompanyName"}, {"Ep21", "positiontitle"}, {"Ep31", "PositionLevel"},
+    {"Ep41", "Specialisation"}, {"Ep51", "Industry"}, {"Ep61", "DateJoined"},
+    {"Ep71", "Dateleft"}, {"Ep81", "workdescription"}, {"Ep91", "reasonleft"}};
+constexpr FieldColumn kProjectFields[] = {
+    {"Ep12", "ProjectName"}, {"Ep22", "Client"}, {"Ep32", "Duration"}, {"Ep42", "TeamSize"},
+    {"Ep52", "Role"}, {"Ep62", "SoftwarePlateform"}, {"Ep72", "OtherSkill"}};
+
+constexpr const char* kFamilyDates[] = {"Fdob"};
+constexpr const char* kEmploymentDates[] = {"Ep61", "Ep71"};
+
+// One add panel: the label that opens it, its buttons, the list it adds to and what it writes.
+struct PanelSpec {
+    const char* addLabel;
+    const char* frame;
+    const char* saveButton;
+    const char* closeButton;
+    std::size_t grid;   // index in kGrids
+    std::span<const FieldColumn> fields;
+    std::span<const char* const> dateInputs = {};   // start at the new-row date each time it opens
+    bool family = false;
+};
+
+const PanelSpec kPanels[] = {
+    {"Label24", "Frame1", "Command1", "Command5", 0, kFamilyFields, kFamilyDates, true},
+    {"Label51", "Frame4", "Command6", "Command7", 1, kAcademicFields},
+    {"Label52", "Frame5", "Command8", "Command9", 2, kTrainingFields},
+    {"Label63", "Frame6", "Command10", "Command11", 3, kSkillFields},
+    {"Label66", "Frame7", "Command12", "Command13", 4, kLanguageFields},
+    {"Label73", "Frame10", "Command14", "Command15", 5, kEmploymentFields, kEmploymentDates},
+    {"Label74", "Frame11", "Command16", "Command17", 6, kProjectFields},
+};
+
+// The employee columns saved by the two links of the family tab; each input is named like its column.
+constexpr const char* kSpouseColumns[] = {"Spouse", "SOccupation", "SCompany", "SAddress",
+                                          "STel",   "ShandPhone",  "Semail"};
+constexpr const char* kHobbyColumns[] = {"Hobbies", "Uniform", "Club",  "Sports",
+                                         "Others",  "ProfMem", "Awards"};
+
+constexpr const char* kCloseLabels[] = {"Label84", "Label85", "Label86", "Label87"};
+
+struct CalendarSpec {
+    const char* button;
+    const char* calendar;
+    const char* target;
+};
+constexpr CalendarSpec kCalendars[] = {
+    {"Command4", "Calendar3", "Fdob"},
+    {"Command18", "Calendar5", "Ep61"},
+    {"Command19", "Calendar4", "Ep71"},
+};
+
+// Assigns and writes one row; a row the database refuses is dropped from the recordset again, so
+// that no half-written row lingers for a later update to store.
+template <typename Assign> void writeRow(db::Recordset& recordset, Assign&& assign) {
+    try {
+        assign();
+        recordset.update();
+    } catch (...) {
+        if (recordset.isOpen() && recordset.editing()) recordset.cancelUpdate();
+        throw;
+    }
+}
+
+}  // namespace
+
+struct DetailLists::Impl {
+    forms::Form& window;
+    db::Connection& connection;
+    db::Recordset& employeeList;
+    DetailListsProfile profile;
+    std::array<db::Recordset, kGridCount> recordsets;
+
+    Impl(forms::Form& w, db::Connection& c, db::Recordset& list, DetailListsProfile p)
+        : window(w), connection(c), employeeList(list), profile(p) {}
+
+    // The grids outlive the recordsets (they belong to the window): leave none bound to a dead one.
+    ~Impl() {
+        for (const GridSpec& spec : kGrids) window.grid(spec.grid)->setDataSource(nullptr);
+    }
+
+    QString sqlFor(const char* text) const {
+        return QString::fromLatin1(text) + sqlEscape(window.text(QStringLiteral("Text1"))) + QLatin1Char('\'');
+    }
+
+    void open(std::size_t index, const char* text) {
+        recordsets[index].open(sqlFor(text), &connection, db::adOpenForwardOnly, db::adLockOptimistic,
+                               db::adCmdText);
+    }
+
+    void reload(bool readOnly) {
+        for (std::size_t i = 0; i < kGridCount; ++i) {
+            const GridSpec& spec = kGrids[i];
+            db::Recordset& recordset = recordsets[i];
+            if (recordset.isOpen()) recordset.close();
+            open(i, spec.reloadText);
+            forms::DataGrid& grid = *window.grid(spec.grid);
+            grid.setDataSource(&recordset);
+            setColumns(spec, grid, readOnly);
+        }
+    }
+
+    void setColumns(const GridSpec& spec, forms::DataGrid& grid, bool readOnly) const {
+        grid.hideColumn(spec.rowId);
+        grid.lockColumn(QStringLiteral("Empid"));
+        if (spec.dateField) grid.setColumnFormat(spec.dateField, kGridDateFormat);
+        for (const ColumnWidth& width : spec.widths) {
+            if (width.field) grid.setColumnWidthTwips(width.field, width.twips);
+        }
+        if (readOnly) {
+            grid.setAllowDelete(false);
+            grid.setAllowUpdate(false);
+        }
+        if (profile.hidesLnk) {
+            grid.hideColumn(QStringLiteral("lnk"));
+            if (spec.hidesN) grid.hideColumn(QStringLiteral("N"));
+        }
+        if (spec.employmentDates && profile.formatsEmploymentDates && !readOnly) {
+            grid.setColumnFormat(QStringLiteral("datejoined"), kGridDateFormat);
+            grid.setColumnFormat(QStringLiteral("dateleft"), kGridDateFormat);
+        }
+    }
+
+    void showTabs() {
+        window.disable(QStringLiteral("CinDe"));
+        window.show(QStringLiteral("SSTab1"));
+    }
+
+    // Writes the pending grid edits of one tab's lists; a list without a current row has none.
+    void closeTabs(int tab) {
+        window.enable(QStringLiteral("CinDe"));
+        for (std::size_t i = 0; i < kGridCount; ++i) {
+            if (kGrids[i].tab != tab) continue;
+            db::Recordset& recordset = recordsets[i];
+            if (recordset.bof() || recordset.eof()) continue;
+            window.grid(kGrids[i].grid)->commit();
+            if (recordset.editing()) recordset.update();
+        }
+        window.hide(QStringLiteral("SSTab1"));
+    }
+
+    void openPanel(const PanelSpec& panel) {
+        window.show(panel.frame);
+        for (const char* input : panel.dateInputs) window.setText(input, kNewRowDate);
+    }
+
+    void savePanel(const PanelSpec& panel) {
+        db::Recordset& recordset = recordsets[panel.grid];
+        writeRow(recordset, [&] {
+            recordset.addNew();
+            recordset.setField(QStringLiteral("empid"), window.text(QStringLiteral("Text1")));
+            for (const FieldColumn& field : panel.fields) recordset.setField(field.column, window.text(field.input));
+            if (panel.family) recordset.setField(QStringLiteral("n"), QStringLiteral(" "));
+            if (profile.writesLnk) {
+                recordset.setField(QStringLiteral("lnk"), 1);
+                if (panel.family) recordset.setField(QStringLiteral("Age"), 0);
+            }
+        });
+        if (panel.family) connection.execute(kFamilyAgeStatement);
+        forms::msgBox(QStringLiteral("Record Added"));
+        window.hide(panel.frame);
+    }
+
+    void saveEmployeeColumns(std::span<const char* const> columns, const QString& message) {
+        writeRow(employeeList, [&] {
+            for (const char* column : columns) employeeList.setField(column, window.text(column));
+        });
+        forms::msgBox(message);
+    }
+
+    void sort(std::size_t index, int column) {
+        recordsets[index].setSort(window.grid(kGrids[index].grid)->boundFieldName(column) + QStringLiteral(" asc"));
+        QCoreApplication::processEvents();
+    }
+
+    void pickDate(const CalendarSpec& spec, const QDate& date) {
+        window.setText(spec.target, date.toString(QStringLiteral("dd/MM/yyyy")));
+        window.hide(spec.calendar);
+    }
+
+    void wire() {
+        window.onClick(QStringLiteral("Label23"), [this] { showTabs(); });
+        for (int tab = 0; tab < int(std::size(kCloseLabels)); ++tab) {
+            window.onClick(kCloseLabels[tab], [this, tab] { closeTabs(tab); });
+        }
+        for (const PanelSpec& panel : kPanels) {
+            window.onClick(panel.addLabel, [this, &panel] { openPanel(panel); });
+            window.onClick(panel.saveButton, [this, &panel] { savePanel(panel); });
+            window.onClick(panel.closeButton, [this, &panel] { window.hide(panel.frame); });
+        }
+        window.onClick(QStringLiteral("Label47"), [this] {
+            saveEmployeeColumns(kSpouseColumns, QStringLiteral("Spouse Information saved"));
+        });
+        window.onClick(QStringLiteral("Label48"), [this] {
+            saveEmployeeColumns(kHobbyColumns, QStringLiteral("Hobbies & Curricular Information saved"));
+        });
+        for (const CalendarSpec& spec : kCalendars) {
+            window.onClick(spec.button, [this, &spec] { window.show(spec.calendar); });
+            QObject::connect(window.calendar(spec.calendar), &forms::MonthCalendar::datePicked, &window,
+                             [this, &spec](const QDate& date) { pickDate(spec, date); });
+        }
+        for (std::size_t i = 0; i < kGridCount; ++i) {
+            QObject::connect(window.grid(kGrids[i].grid), &forms::DataGrid::headClick, &window,
+                             [this, i](int column) { forms::guarded([&] { sort(i, column); }); });
+        }
+    }
+};
+
+DetailLists::DetailLists(forms::Form& window, db::Connection& connection, db::Recordset& employeeList,
+                         DetailListsProfile profile)
+    : d_(std::make_unique<Impl>(window, connection, employeeList, profile)) {
+    d_->wire();
+}
+
+DetailLists::~DetailLists() = default;
+
+void DetailLists::openRecordsets() {
+    for (std::size_t i = 0; i < kGridCount; ++i) d_->open(i, kGrids[i].loadText);
+}
+
+void DetailLists::bindGrids() {
+    for (std::size_t i = 0; i < kGridCount; ++i) d_->window.grid(kGrids[i].grid)->setDataSource(&d_->recordsets[i]);
+}
+
+void DetailLists::LoadDetailGrids() { d_->reload(false); }
+
+void DetailLists::LoadDetailGridsReadOnly() {
+    for (const char* label : {"Label47", "Label48"}) d_->window.hide(label);
+    for (const PanelSpec& panel : kPanels) d_->window.hide(panel.addLabel);
+    d_->reload(true);
+}
+
+db::Recordset& DetailLists::recordset(const QString& gridName) {
+    for (std::size_t i = 0; i < kGridCount; ++i) {
+        if (gridName == QLatin1String(kGrids[i].grid)) return d_->recordsets[i];
+    }
+    throw std::invalid_argument("No detail list is bound to " + gridName.toStdString());
+}
+
+}  // namespace records

@@ -1,0 +1,15 @@
+#include "shell/Startup.h"
+
+#include "shell/MDIMain.h"
+#include "shell/frmLogin.h"
+
+namespace shell {
+
+void startProgram() {
+    MDIMain& main = MDIMain::instance();
+    // The employee windows are wider than the designed frame: give the frame the whole screen.
+    main.showMaximized();
+    forms::get<frmLogin>().showWindow();
+}
+
+}  // namespace shell

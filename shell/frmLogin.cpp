@@ -1,0 +1,119 @@
+#include "shell/frmLogin.h"
+
+#include "common/BaseSetup.h"
+#include "common/Password.h"
+#include "common/SqlText.h"
+#include "shell/MDIMain.h"
+
+namespace shell {
+
+namespace {
+
+using forms::Control;
+using forms::Kind;
+
+constexpr forms::Colour kBack = forms::rgb(192, 192, 255);
+
+const forms::WindowDesign kWindow{.caption = "Login", .clientWidth = 9510, .clientHeight = 4005, .backColor = kBack};
+
+const Control kDesign[] = {
+    {.name = "lblLabels(0)", .kind = Kind::Label, .caption = "&User Name:",
+     .left = 2265, .top = 2310, .width = 1080, .height = 270, .border = false, .backColor = kBack},
+    {.name = "txtUserName", .kind = Kind::TextBox, .left = 3450, .top = 2295, .width = 2325, .height = 345},
+    {.name = "lblLabels(1)", .kind = Kind::Label, .caption = "&Password:",
+     .left = 2265, .top = 2700, .width = 1080, .height = 270, .border = false, .backColor = kBack},
+    {.name = "txtPassword", .kind = Kind::TextBox, .left = 3450, .top = 2685, .width = 2325, .height = 345,
+     .password = true},
+    {.name = "cmdOK", .kind = Kind::Button, .caption = "OK", .left = 2280, .top = 3360, .width = 1140, .height = 390,
+     .isDefault = true, .graphical = true, .backColor = kBack},
+    {.name = "cmdCancel", .kind = Kind::Button, .caption = "Cancel", .left = 0, .top = 3480, .width = 1140,
+     .height = 390, .visible = false, .isCancel = true},
+    {.name = "Text1", .kind = Kind::TextBox, .caption = "Text1", .left = 6480, .top = 1800, .width = 1815,
+     .height = 495, .visible = false},
+    {.name = "Command1", .kind = Kind::Button, .caption = "Command1", .left = 7080, .top = 3360, .width = 975,
+     .height = 375, .visible = false},
+    {.name = "LabelU", .kind = Kind::Label, .caption = "LU", .left = 4920, .top = 3480, .width = 735, .height = 255,
+     .visible = false},
+};
+
+// Disabled while the sign-in window is up, in this order.
+const char* const kTopMenus[] = {"CusM", "StkM", "Users", "FileM", "Abt"};
+
+}  // namespace
+
+frmLogin::frmLogin() : forms::Form(kWindow, kDesign) {
+    onClick(QStringLiteral("cmdOK"), [this] { cmdOK_Click(); });
+    onClick(QStringLiteral("cmdCancel"), [this] { hideWindow(); });
+    onClick(QStringLiteral("Command1"), [this] { setText(QStringLiteral("Text1"), Encrypt(text(QStringLiteral("txtUserName")))); });
+    onChange(QStringLiteral("txtUserName"), [this] { BaseSetup::CurrentUserName = text(QStringLiteral("txtUserName")); });
+}
+
+void frmLogin::load() {
+    setTwipsTop(1200);
+    setTwipsLeft(2500);
+    setTwipsHeight(5000);
+    for (const char* menu : kTopMenus) MDIMain::instance().setMenuEnabled(QString::fromUtf8(menu), false);
+    // A failure here ends the load; the window still comes up.
+    trapped([this] {
+        connection_.setCursorLocation(db::adUseClient);
+        connection_.setProvider(QStringLiteral("Microsoft.jet.OLEDB.4.0"));
+        connection_.open(BaseSetup::DataSourceString(), QString(), QString(), db::adOptionUnspecified);
+    });
+}
+
+void frmLogin::cmdOK_Click() {
+    if (!connection_.isOpen()) {
+        forms::msgBox(QStringLiteral("The database could not be opened, so nobody can sign in. "
+                                     "Close the program and check the file MainDB.mdb."),
+                      forms::Buttons::OK, forms::Icon::Critical);
+        return;
+    }
+    const QString name = sqlEscape(text(QStringLiteral("txtUserName")));
+    nameCount_.open(QStringLiteral("SELECT count(*) as NameT from usertable where username='") + name + QStringLiteral("'"),
+                    &connection_, db::adOpenForwardOnly, db::adLockOptimistic, db::adCmdText);
+    user_.open(QStringLiteral("SELECT * from usertable where username='") + name + QStringLiteral("'"), &connection_,
+               db::adOpenForwardOnly, db::adLockOptimistic, db::adCmdText);
+    setText(QStringLiteral("LabelU"), nameCount_.field(QStringLiteral("NameT")).toString());
+
+    if (text(QStringLiteral("LabelU")).toInt() == 0 || text(QStringLiteral("txtPassword")).isEmpty()) {
+        forms::msgBox(QStringLiteral("Username Not in Database or Blank Password Specified"), forms::Buttons::OK,
+                      forms::Icon::Information);
+        nameCount_.close();
+        user_.close();
+        return;
+    }
+    if (!passwordMatches()) {
+        forms::msgBox(QStringLiteral("Username Found with Incorrect Password Given"));
+        nameCount_.close();
+        user_.close();
+        return;
+    }
+    signIn();
+}
+
+bool frmLogin::passwordMatches() {
+    QString stored = Decrypt(user_.field(QStringLiteral("Password2")).toString());
+    while (stored.endsWith(QLatin1Char(' '))) stored.chop(1);
+    return stored == text(QStringLiteral("txtPassword"));
+}
+
+void frmLogin::signIn() {
+    BaseSetup::CurrentUserName = text(QStringLiteral("txtUserName"));
+    BaseSetup::UserLevel = static_cast<std::int16_t>(user_.field(QStringLiteral("ulevel")).toInt());
+    MDIMain& main = MDIMain::instance();
+    const bool limited = BaseSetup::UserLevel == 1 || BaseSetup::UserLevel == 5;
+    main.setMenuEnabled(QStringLiteral("CusM"), true);
+    main.setMenuEnabled(QStringLiteral("StkM"), true);
+    if (!limited) main.setMenuEnabled(QStringLiteral("Users"), true);
+    main.setMenuEnabled(QStringLiteral("FileM"), true);
+    main.setMenuEnabled(QStringLiteral("Abt"), true);
+    forms::msgBox(QStringLiteral("Login Sucessfull!Welcome to Pravel System"));
+    forms::unload<frmLogin>();
+}
+
+void frmLogin::unload() {
+    user_.detach();
+    connection_.close();
+}
+
+}  // namespace shell

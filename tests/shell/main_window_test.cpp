@@ -1,0 +1,67 @@
+#include "platform/forms/Form.h"
+#include "shell/MDIMain.h"
+#include "tests/support/ProgramFolder.h"
+
+#include <QAction>
+#include <QMenu>
+#include <QMenuBar>
+
+#include <gtest/gtest.h>
+
+using shell::MDIMain;
+
+namespace {
+
+// A child window that counts its unload steps.
+class Counted : public forms::Form {
+public:
+    Counted() : forms::Form(forms::WindowDesign{.caption = "Counted"}, {}) {}
+    static inline int unloads = 0;
+
+protected:
+    void unload() override { ++unloads; }
+};
+
+class MainWindow : public testsupport::ProgramTest {
+protected:
+    ~MainWindow() override {
+        if (MDIMain::exists()) delete &MDIMain::instance();
+    }
+};
+
+TEST_F(MainWindow, MenusAsDesigned) {
+    MDIMain& main = MDIMain::instance();
+    EXPECT_EQ(main.windowTitle(), "Vardo Pravel Management");
+    QStringList captions;
+    for (QAction* action : main.menuBar()->actions()) captions << action->text();
+    EXPECT_EQ(captions, (QStringList{"File", "Pravel", "Reporting", "Users", "About"}));
+
+    QStringList reportItems;
+    for (QAction* action : main.menu("StkM")->actions()) {
+        EXPECT_FALSE(action->isEnabled()) << action->objectName().toStdString();
+        if (action->isVisible()) reportItems << action->text();
+    }
+    EXPECT_EQ(reportItems, (QStringList{"Working skill", "Languages", "Academic", "Training", "Employment History",
+                                        "Project Reference"}));
+    EXPECT_FALSE(main.item("RptF")->isVisible());
+}
+
+TEST_F(MainWindow, QuitRunsNoUnloadStep) {
+    MDIMain::instance().show();
+    Counted::unloads = 0;
+    forms::get<Counted>().showWindow();
+    MDIMain::instance().item("Quit")->trigger();
+    EXPECT_EQ(Counted::unloads, 0);
+    EXPECT_FALSE(forms::isLoaded<Counted>());
+}
+
+TEST_F(MainWindow, ClosingUnloadsEachChildFirst) {
+    MDIMain::instance().show();
+    Counted::unloads = 0;
+    forms::get<Counted>().showWindow();
+    MDIMain::instance().close();
+    EXPECT_EQ(Counted::unloads, 1);
+    EXPECT_FALSE(forms::isLoaded<Counted>());
+}
+
+}  // namespace

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QBuffer>
+#include <QByteArray>
+#include <QFile>
+#include <QImage>
+#include <QString>
+
+namespace testsupport {
+
+// The bytes of a one-colour BMP picture.
+inline QByteArray bmpBytes(int width, int height, QRgb colour) {
+    QImage image(width, height, QImage::Format_RGB32);
+    image.fill(colour);
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "BMP");
+    return bytes;
+}
+
+// A file's content; empty when it cannot be read.
+inline QByteArray readFile(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+inline bool writeFile(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(bytes) == bytes.size();
+}
+
+}  // namespace testsupport
