@@ -2,6 +2,8 @@
 
 #include "platform/forms/Form.h"
 
+#include <memory>
+
 namespace cvexport {
 
 // The CV generator: a hidden window. Pressing "RunXl" writes the CV of CurrentEmpId to
@@ -12,7 +14,14 @@ public:
     Frmxls2();
     ~Frmxls2() override;
 
+protected:
+    void unload() override;
+
 private:
+    void RunXl_Click();
+    void WriteEmploymentHistory();
+    void WriteProjectReference();
+
     struct Impl;
     std::unique_ptr<Impl> d_;
 };

@@ -1,7 +1,5 @@
 #pragma once
 
-// Reads back a saved workbook file: its parts through libzip, their XML through QXmlStreamReader.
-
 #include <QByteArray>
 #include <QMap>
 #include <QString>
@@ -10,14 +8,14 @@
 
 #include <zip.h>
 
+#include <functional>
+
 namespace testsupport {
 
+// Reads back a saved workbook file: its parts through libzip, their XML through QXmlStreamReader.
 class XlsxReader {
 public:
-    explicit XlsxReader(const QString& path) {
-        int error = 0;
-        archive_ = zip_open(path.toLocal8Bit().constData(), ZIP_RDONLY, &error);
-    }
+    explicit XlsxReader(const QString& path) : archive_(zip_open(path.toLocal8Bit().constData(), ZIP_RDONLY, nullptr)) {}
     ~XlsxReader() {
         if (archive_) zip_close(archive_);
     }
@@ -25,49 +23,25 @@ public:
     XlsxReader& operator=(const XlsxReader&) = delete;
 
     bool isOpen() const { return archive_ != nullptr; }
+    bool hasPart(const QString& name) const { return archive_ && zip_name_locate(archive_, name.toUtf8(), 0) >= 0; }
 
-    QStringList parts() const {
-        QStringList names;
-        for (zip_int64_t i = 0; archive_ && i < zip_get_num_entries(archive_, 0); ++i) {
-            names << QString::fromUtf8(zip_get_name(archive_, i, 0));
-        }
-        return names;
-    }
-
-    QByteArray part(const QString& name) const {
-        zip_stat_t stat;
-        if (!archive_ || zip_stat(archive_, name.toUtf8().constData(), 0, &stat) != 0) return {};
-        zip_file_t* file = zip_fopen(archive_, name.toUtf8().constData(), 0);
-        if (!file) return {};
-        QByteArray bytes(static_cast<qsizetype>(stat.size), '\0');
-        zip_fread(file, bytes.data(), stat.size);
-        zip_fclose(file);
-        return bytes;
-    }
-
-    // The names of the worksheets in order.
     QStringList sheetNames() const {
         QStringList names;
-        forEachElement(part("xl/workbook.xml"), "sheet", [&](QXmlStreamReader& xml) {
-            names << xml.attributes().value("name").toString();
+        forEach("xl/workbook.xml", [&](QXmlStreamReader& xml) {
+            if (xml.name() == u"sheet") names << xml.attributes().value("name").toString();
         });
         return names;
     }
 
-    // Cell texts of a worksheet (from 1) by address: shared strings resolved, numbers as written.
+    // Cell texts of worksheet n (from 1) by address: shared strings resolved, numbers as written.
     QMap<QString, QString> cells(int sheet) const {
         QStringList strings;
-        QXmlStreamReader shared(part("xl/sharedStrings.xml"));
-        while (!shared.atEnd()) {
-            if (shared.readNext() == QXmlStreamReader::StartElement && shared.name() == u"t") {
-                strings << shared.readElementText();
-            }
-        }
+        forEach("xl/sharedStrings.xml", [&](QXmlStreamReader& xml) {
+            if (xml.name() == u"t") strings << xml.readElementText();
+        });
         QMap<QString, QString> values;
-        QXmlStreamReader xml(part(QStringLiteral("xl/worksheets/sheet%1.xml").arg(sheet)));
         QString address, type;
-        while (!xml.atEnd()) {
-            if (xml.readNext() != QXmlStreamReader::StartElement) continue;
+        forEach(QStringLiteral("xl/worksheets/sheet%1.xml").arg(sheet), [&](QXmlStreamReader& xml) {
             if (xml.name() == u"c") {
                 address = xml.attributes().value("r").toString();
                 type = xml.attributes().value("t").toString();
@@ -75,43 +49,54 @@ public:
                 const QString text = xml.readElementText();
                 values[address] = type == u"s" ? strings.value(text.toInt()) : text;
             }
-        }
+        });
         return values;
     }
 
     QStringList mergedRanges(int sheet) const {
         QStringList ranges;
-        forEachElement(part(QStringLiteral("xl/worksheets/sheet%1.xml").arg(sheet)), "mergeCell",
-                       [&](QXmlStreamReader& xml) { ranges << xml.attributes().value("ref").toString(); });
+        forEach(QStringLiteral("xl/worksheets/sheet%1.xml").arg(sheet), [&](QXmlStreamReader& xml) {
+            if (xml.name() == u"mergeCell") ranges << xml.attributes().value("ref").toString();
+        });
         return ranges;
     }
 
-    // The top left cell of each picture of the drawing, as "row,column" from 0.
+    // The top left cell of each picture of drawing n, as "row,column" counted from 0.
     QStringList pictureAnchors(int drawing) const {
         QStringList anchors;
-        QXmlStreamReader xml(part(QStringLiteral("xl/drawings/drawing%1.xml").arg(drawing)));
-        bool inFrom = false;
         QString column;
-        while (!xml.atEnd()) {
-            const auto token = xml.readNext();
-            if (token == QXmlStreamReader::StartElement && xml.name() == u"from") inFrom = true;
-            if (token == QXmlStreamReader::EndElement && xml.name() == u"from") inFrom = false;
-            if (token != QXmlStreamReader::StartElement || !inFrom) continue;
-            if (xml.name() == u"col") column = xml.readElementText();
-            if (xml.name() == u"row") anchors << xml.readElementText() + QLatin1Char(',') + column;
-        }
+        forEach(QStringLiteral("xl/drawings/drawing%1.xml").arg(drawing), [&](QXmlStreamReader& xml) {
+            if (xml.name() == u"from") {
+                xml.readNextStartElement();
+                column = xml.readElementText();   // col
+                xml.readNextStartElement();       // colOff
+                xml.skipCurrentElement();
+                xml.readNextStartElement();       // row
+                anchors << xml.readElementText() + QLatin1Char(',') + column;
+            }
+        });
         return anchors;
     }
 
 private:
-    template <typename Fn> static void forEachElement(const QByteArray& bytes, const char* name, Fn&& fn) {
-        QXmlStreamReader xml(bytes);
+    QByteArray part(const QString& name) const {
+        zip_stat_t stat;
+        if (!archive_ || zip_stat(archive_, name.toUtf8().constData(), 0, &stat) != 0) return {};
+        zip_file_t* file = zip_fopen(archive_, name.toUtf8().constData(), 0);
+        QByteArray bytes(static_cast<qsizetype>(stat.size), '\0');
+        zip_fread(file, bytes.data(), stat.size);
+        zip_fclose(file);
+        return bytes;
+    }
+    // Calls fn at every start element of the part.
+    void forEach(const QString& name, const std::function<void(QXmlStreamReader&)>& fn) const {
+        QXmlStreamReader xml(part(name));
         while (!xml.atEnd()) {
-            if (xml.readNext() == QXmlStreamReader::StartElement && xml.name() == QLatin1String(name)) fn(xml);
+            if (xml.readNext() == QXmlStreamReader::StartElement) fn(xml);
         }
     }
 
-    zip_t* archive_ = nullptr;
+    zip_t* archive_;
 };
 
 }  // namespace testsupport

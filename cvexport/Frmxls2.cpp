@@ -1,0 +1,165 @@
+#include "cvexport/Frmxls2.h"
+
+#include "common/BaseSetup.h"
+#include "common/MainModule.h"
+#include "common/SqlText.h"
+#include "cvexport/CvSheets.h"
+#include "platform/db/Recordset.h"
+#include "platform/forms/Services.h"
+#include "platform/spreadsheet/Application.h"
+
+#include <array>
+
+namespace cvexport {
+
+using namespace spreadsheet;
+
+namespace {
+
+const forms::WindowDesign kWindow{.caption = "Form1", .clientWidth = 4680, .clientHeight = 3195};
+
+const forms::Control kDesign[] = {
+    {.name = "RunXl", .kind = forms::Kind::Button, .caption = "Run Excel", .left = 1560, .top = 1320,
+     .width = 1455, .height = 495},
+};
+
+const QString kWorkbookName = QStringLiteral("C:\\Pravel.xls");
+
+// Where each detail list goes: worksheet, destination cell and the query's text before the id.
+struct DetailList {
+    int sheet;
+    const char* destination;
+    const char* query;
+};
+
+constexpr std::array<DetailList, 5> kDetailLists{{
+    {2, "A13", "SELECT Name,n,Age,DOB,Relationship,Occupation,ContactNo FROM familytree where empid='"},
+    {3, "A4", "SELECT Skill,Years,ProficiencyLevel FROM workingskill where empid='"},
+    {3, "A29", "SELECT LanguageDialect,Written,Spoken FROM languagedialect where empid='"},
+    {4, "A3", "SELECT Period,Institution,LevelObtained,Grade FROM academic where empid='"},
+    {4, "A24", "SELECT Period,CourseName,CertificateName,Result FROM training where empid='"},
+}};
+
+QString forCurrentEmployee(const QString& textBeforeId) {
+    return textBeforeId + sqlEscape(BaseSetup::CurrentEmpId) + QStringLiteral("'");
+}
+
+}  // namespace
+
+// What one run holds; empty while no run is going on.
+struct Frmxls2::Impl {
+    std::unique_ptr<Application> xl;
+    Workbook* book = nullptr;
+    std::array<Worksheet*, 6> sheets{};
+    std::array<QString, 5> queries;
+    db::Connection connection;
+    db::Recordset employee;
+    db::Recordset employment;
+    db::Recordset project;
+
+    Worksheet& sheet(int index) { return *sheets.at(index - 1); }
+    void release() {
+        book = nullptr;
+        sheets = {};
+        xl.reset();
+        for (db::Recordset* records : {&employee, &employment, &project}) {
+            if (records->isOpen()) records->close();
+        }
+        if (connection.isOpen()) connection.close();
+    }
+};
+
+Frmxls2::Frmxls2() : Form(kWindow, kDesign), d_(std::make_unique<Impl>()) {
+    onClick("RunXl", [this] { RunXl_Click(); });
+}
+
+Frmxls2::~Frmxls2() = default;
+
+void Frmxls2::unload() { d_->release(); }
+
+void Frmxls2::RunXl_Click() {
+    Impl& run = *d_;
+    try {
+        // 1. The window's own connection.
+        run.connection.setCursorLocation(db::adUseClient);
+        run.connection.setProvider("Microsoft.jet.OLEDB.4.0");
+        run.connection.open(BaseSetup::DataSourceString(), "", "", db::adOptionUnspecified);
+
+        // 2. The employee's row, employment and projects.
+        run.employee.open(forCurrentEmployee("select * from employee where empid='"), &run.connection,
+                          db::adOpenForwardOnly, db::adLockOptimistic, db::adCmdText);
+        run.employment.open(forCurrentEmployee("select * from employment where empid='"), &run.connection,
+                            db::adOpenForwardOnly, db::adLockOptimistic, db::adCmdText);
+        run.project.open(forCurrentEmployee("select * from project where empid='"), &run.connection,
+                         db::adOpenForwardOnly, db::adLockOptimistic, db::adCmdText);
+        if (run.employee.eof()) {
+            throw db::DbError(QStringLiteral("There is no employee with the ID \"%1\".").arg(BaseSetup::CurrentEmpId));
+        }
+
+        // 3. The spreadsheet application, a new workbook and its first six worksheets.
+        run.xl = std::make_unique<Application>();
+        run.book = &run.xl->workbooks().add();
+        for (int i = 1; i <= 6; ++i) run.sheets[i - 1] = &run.book->worksheets(i);
+
+        // 4. and 5. The five detail lists as query tables.
+        std::array<QueryTable*, 5> tables{};
+        for (std::size_t i = 0; i < kDetailLists.size(); ++i) {
+            const DetailList& list = kDetailLists[i];
+            run.queries[i] = forCurrentEmployee(list.query);
+            Worksheet& sheet = run.sheet(list.sheet);
+            tables[i] = &sheet.queryTables().add(MainModule::ExcelConnectString(), sheet.range(list.destination),
+                                                 run.queries[i]);
+        }
+
+        // 6. Every list filled before anything else is written.
+        for (QueryTable* table : tables) {
+            table->setRefreshStyle(xlInsertEntireRows);
+            table->refresh(false);
+        }
+
+        // 7. Worksheets 1 to 4, with the photo right after the titles of the first; the titles of 5 and 6.
+        writePersonalTitles(run.sheet(1));
+        // An employee without a readable photo gets a CV without one.
+        if (Pictures::isInsertable(BaseSetup::EmpPicturePath)) {
+            run.xl->range("H1").select();
+            run.sheet(1).pictures().insert(BaseSetup::EmpPicturePath).select();
+        }
+        writePersonalDetails(run.sheet(1), run.employee);
+        writeFamilySheet(run.sheet(2), run.employee);
+        writeSkillSheet(run.sheet(3));
+        writeAcademicSheet(run.sheet(4));
+        writeEmploymentTitle(run.sheet(5));
+        writeProjectTitle(run.sheet(6));
+
+        // 8. and 9.
+        WriteEmploymentHistory();
+        WriteProjectReference();
+
+        // 10. Save and close the application.
+        run.book->saveAs(kWorkbookName);
+        run.book = nullptr;
+        run.xl->quit();
+        run.xl.reset();
+    } catch (const std::exception&) {
+        const QString reason = forms::describeCurrentException();
+        run.release();
+        throw db::DbError(QStringLiteral("The CV was not written. %1").arg(reason));
+    }
+
+    // 11. and 12.
+    if (forms::msgBox("Open Pravel.xls File ?", forms::Buttons::YesNo, forms::Icon::None, "Yes to open",
+                      forms::DefaultButton::First) == forms::Answer::Yes) {
+        Application shown;
+        shown.setVisible(true);
+        shown.workbooks().open(kWorkbookName);
+    }
+
+    // 13.
+    forms::unload<Frmxls2>();
+}
+
+void Frmxls2::WriteEmploymentHistory() { writeEmploymentHistory(d_->sheet(5), d_->employment); }
+
+void Frmxls2::WriteProjectReference() { writeProjectReference(d_->sheet(6), d_->project); }
+
+}  // namespace cvexport
