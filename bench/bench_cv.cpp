@@ -4,8 +4,8 @@
 #include "cvexport/Frmxls2.h"
 #include "tests/support/ProgramFolder.h"
 
-#include <QApplication>
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QFile>
 #include <QImage>
 #include <QRandomGenerator>
@@ -85,12 +85,3 @@ void BM_CvRun(benchmark::State& state) {
 BENCHMARK(BM_CvRun)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
 
 }  // namespace
-
-int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

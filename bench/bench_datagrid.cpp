@@ -4,7 +4,6 @@
 #include "platform/forms/DataGrid.h"
 #include "tests/support/ProgramFolder.h"
 
-#include <QApplication>
 
 #include <benchmark/benchmark.h>
 
@@ -51,12 +50,3 @@ void SortAndFollowTheCurrentRow(benchmark::State& state) {
 BENCHMARK(SortAndFollowTheCurrentRow)->Unit(benchmark::kMillisecond);
 
 }  // namespace
-
-int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
