@@ -19,7 +19,12 @@ constexpr Control caption(const char* name, const char* container, const char* t
             .top = top, .width = width, .height = 255, .border = false, .backColor = kTint};
 }
 constexpr Control leftCaption(const char* name, const char* container, const char* text, int top) {
-    return caption(name, container, text, 240, top, 1335);
+    return caption(name, container, text, 240, top, 1425);
+}
+// The address captions take two lines beside the first address line.
+constexpr Control twoLineCaption(Control c) {
+    c.height = 450;
+    return c;
 }
 constexpr Control rightCaption(const char* name, const char* text, int top) {
     return caption(name, "Frame3", text, 5880, top, 795);
@@ -92,13 +97,13 @@ const Control kPersonalDesign[] = {
      .top = 2160, .width = 3855, .height = 285, .maxLength = 2},
     rightCaption("Label16", "Dialect :", 2160),
     comboBox("Dialect", "Frame3", "Hokkian", 6720, 2160),
-    leftCaption("Label17", "Frame3", "Permanent Address :", 2760),
+    twoLineCaption(leftCaption("Label17", "Frame3", "Permanent Address :", 2760)),
     textBox("Text13", "Frame3", 1680, 2760, 3855, 50),
     textBox("Text14", "Frame3", 1680, 3120, 3855, 50),
     textBox("Text15", "Frame3", 1680, 3465, 3855, 50),
     leftCaption("Label18", "Frame3", "Tel :", 3855),
     textBox("Text7", "Frame3", 1680, 3855, 3855, 15),
-    caption("Label4", "Frame3", "Current Address :", 5835, 2745, 840),
+    twoLineCaption(caption("Label4", "Frame3", "Current Address :", 5835, 2745, 840)),
     textBox("Text3", "Frame3", 6720, 2745, 3855, 50),
     textBox("Text4", "Frame3", 6720, 3105, 3855, 50),
     textBox("Text5", "Frame3", 6720, 3465, 3855, 50),

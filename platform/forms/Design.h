@@ -15,6 +15,9 @@ inline QRect twipsRect(int left, int top, int width, int height) {
     return QRect(px(left), px(top), px(width), px(height));
 }
 
+// The font size the designs are laid out for; a control may name another.
+constexpr double kDesignFontPoints = 8.25;
+
 // Colours as the designs give them: &H00BBGGRR, or &H80000000 + n for system colour n.
 using Colour = std::uint32_t;
 constexpr Colour kNoColour = 0xFFFFFFFFu;

@@ -128,6 +128,11 @@ Form::Form(const WindowDesign& window, std::span<const Control> design, std::spa
     d_->window = window;
     d_->clientSize = twipsRect(0, 0, window.clientWidth, window.clientHeight).size();
     setWindowTitle(QString::fromUtf8(window.caption));
+    // The designs are laid out for an 8.25-point sans serif of Arial's widths.
+    QFont designFont = font();
+    designFont.setFamilies({QStringLiteral("Liberation Sans"), QStringLiteral("Arial"), designFont.family()});
+    designFont.setPointSizeF(kDesignFontPoints);
+    setFont(designFont);
     resize(d_->clientSize);
     applyColours(this, window.backColor, kNoColour);
 
