@@ -104,6 +104,26 @@ TEST_F(CvRunTest, AFailedRunShowsOneMessageAndLeavesNoFile) {
     expectOneErrorMessage("");
 }
 
+TEST_F(CvRunTest, AnEmployeeIdWithAQuoteFindsEveryListOfThatEmployee) {
+    addEmployee("O''Brien");
+    folder.exec("INSERT INTO familytree (empid, Name) VALUES ('O''Brien', 'Kate');"
+                "INSERT INTO workingskill (empid, Skill) VALUES ('O''Brien', 'SQL');"
+                "INSERT INTO languagedialect (empid, LanguageDialect) VALUES ('O''Brien', 'Irish');"
+                "INSERT INTO academic (empid, Period) VALUES ('O''Brien', '1990');"
+                "INSERT INTO training (empid, Period) VALUES ('O''Brien', '1995');"
+                "INSERT INTO employment (empid, CompanyName) VALUES ('O''Brien', 'Acme');"
+                "INSERT INTO project (empid, ProjectName) VALUES ('O''Brien', 'Payroll')");
+    BaseSetup::CurrentEmpId = "O'Brien";
+    services.boxes.answers = {Answer::No};
+    run();
+    ASSERT_EQ(books.size(), 1u);
+    expectValues(2, {{"A14", "Kate"}});
+    expectValues(3, {{"A5", "SQL"}, {"A30", "Irish"}});
+    expectValues(4, {{"A4", "1990"}, {"A25", "1995"}});
+    expectValues(5, {{"C3", "Acme"}});
+    expectValues(6, {{"C3", "Payroll"}});
+}
+
 TEST_F(CvRunTest, AnEmployeeWithoutAReadablePhotoGetsACvWithoutOne) {
     for (const QString& path : {QString(), folder.path() + "\\missing.bmp"}) {
         BaseSetup::EmpPicturePath = path;
