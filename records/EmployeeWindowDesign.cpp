@@ -34,10 +34,10 @@ constexpr Control textBox(const char* name, const char* container, int left, int
     return {.name = name, .kind = Kind::TextBox, .container = container, .left = left, .top = top,
             .width = width, .height = 285, .maxLength = maxLength};
 }
-// Filled by a date picker, never typed.
-constexpr Control dateBox(const char* name, int left, int top, int width) {
+// Filled by a date picker, never typed; its ">" button lies over the box's right end.
+constexpr Control dateBox(const char* name, int left, int top) {
     return {.name = name, .kind = Kind::TextBox, .container = "Frame3", .left = left, .top = top,
-            .width = width, .height = 285, .enabled = false};
+            .width = 3855, .height = 285, .enabled = false};
 }
 constexpr Control comboBox(const char* name, const char* container, const char* text, int left, int top) {
     return {.name = name, .kind = Kind::ComboBox, .container = container, .caption = text, .left = left,
@@ -81,9 +81,9 @@ const Control kPersonalDesign[] = {
     leftCaption("Label7", "Frame3", "Passport No. :", 525),
     textBox("Passport", "Frame3", 1680, 525, 3855, 0),
     rightCaption("Label8", "Expiry :", 525),
-    dateBox("Pdate", 6720, 525, 3540),
+    dateBox("Pdate", 6720, 525),
     leftCaption("Label9", "Frame3", "Date Of Birth :", 1080),
-    dateBox("DOB", 1680, 1080, 3600),
+    dateBox("DOB", 1680, 1080),
     leftCaption("Label11", "Frame3", "Race :", 1440),
     comboBox("Race", "Frame3", "Chinese", 1680, 1440),
     rightCaption("Label12", "Nationality", 1440),
