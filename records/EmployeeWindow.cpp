@@ -39,6 +39,8 @@ EmployeeWindow::EmployeeWindow(const forms::WindowDesign& window,
       details_(*this, connection_, list_, traits_.details) {
     // The list lies over the record area and everything on it while it is shown.
     grid("DataGrid4")->raise();
+    // The name typed for a new employee lies over the name shown, which comes later in tab order.
+    control("Text12")->raise();
     wireHandlers();
 }
 

@@ -136,5 +136,21 @@ TEST_F(CustEditModes, AnEmptyListOpensEditsAndDeletesNothing) {
     EXPECT_EQ(BaseSetup::CurrentEmpId, "");
 }
 
+// What the user sees and clicks at a point of a frame: the topmost shown control there.
+QWidget* topmostAt(const CustEdit& window, const char* frame, const char* control) {
+    QWidget* inFrame = window.control(frame);
+    QWidget* target = window.control(control);
+    return inFrame->childAt(target->geometry().center());
+}
+
+TEST_F(CustEditModes, NewNameBoxAndDateButtonsLieOnTopOfTheBoxesTheyShare) {
+    auto& window = forms::get<CustEdit>();
+    window.showWindow();
+    window.press("cinAd");
+    EXPECT_EQ(topmostAt(window, "Frame2", "Text12"), window.control("Text12"));
+    EXPECT_EQ(topmostAt(window, "Frame3", "Command2"), window.control("Command2"));
+    EXPECT_EQ(topmostAt(window, "Frame3", "Command3"), window.control("Command3"));
+}
+
 }  // namespace
 }  // namespace recordstest
