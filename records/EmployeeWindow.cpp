@@ -246,13 +246,13 @@ void EmployeeWindow::leaveAddingMode() {
 }
 
 void EmployeeWindow::Cinsa2_Click() {
-    if (text("Text3").trimmed().isEmpty()) {
+    if (trimBlanks(text("Text3")).isEmpty()) {
         setText("Text3", text("Text13"));
         setText("Text4", text("Text14"));
         setText("Text5", text("Text15"));
         setText("Text8", text("Text7"));
     }
-    if (text("Text12").trimmed().isEmpty() && text("Text1").trimmed().isEmpty()) {
+    if (trimBlanks(text("Text12")).isEmpty() && trimBlanks(text("Text1")).isEmpty()) {
         forms::msgBox(QStringLiteral(" Please enter the Employee ID and Name"));
         return;
     }
@@ -287,10 +287,10 @@ void EmployeeWindow::Cinsa2_Click() {
 // Opens the stored employee when it lies at or after the list's current row.
 void EmployeeWindow::showIdAlreadyStored() {
     forms::msgBox(QStringLiteral(" Employee ID already Exist"));
-    const QString id = text("Text1").trimmed();
+    const QString id = trimBlanks(text("Text1"));
     for (; list_.isOpen() && !list_.eof(); list_.moveNext()) {
         if (list_.bof()) continue;
-        if (list_.field("empid").toString().trimmed() == id) {
+        if (trimBlanks(list_.field("empid").toString()) == id) {
             const QString name = list_.field("empname").toString();
             setText("Text2", name);
             setText("Text12", name);
