@@ -83,16 +83,6 @@ TEST_F(PhotoChange, EditorStoresThePictureShowsItAndRelistsWithButtonsDisabled) 
     EXPECT_TRUE(services.boxes.shown.empty());
 }
 
-TEST_F(PhotoChange, CancelledDialogInTheEditorStoresNothing) {
-    auto& editor = openEmployee<CustEdit>("E1");
-    clickPhoto(editor);
-
-    EXPECT_EQ(services.dialogs.filters.size(), 1);
-    EXPECT_EQ(value("SELECT FileName FROM employee WHERE empid='E1'"), "picture.bmp");
-    EXPECT_FALSE(QFile::exists(folder.file("logo.bmp")));
-    EXPECT_EQ(photoSize(editor), QSize(5, 5));
-}
-
 TEST_F(PhotoChange, LevelOneCannotClickThePhotoOnceAnEmployeeIsOpen) {
     BaseSetup::UserLevel = 1;
     auto& editor = openEmployee<CustEdit>("E1");
@@ -119,16 +109,6 @@ TEST_F(PhotoChange, PrintViewChangeOpensAClosedEditorWithThePhotoFromBeforeTheCh
     EXPECT_EQ(value("SELECT FileName FROM employee WHERE empid='E1'"), "new.bmp");
     EXPECT_TRUE(view.isShown("Label23"));   // the print view changes nothing else
     EXPECT_FALSE(forms::isLoaded<EmpImg>());
-}
-
-TEST_F(PhotoChange, EmployeeWithoutPhotoIsShownWithoutTheOtherEmployeesFile) {
-    auto& editor = openEmployee<CustEdit>("E1");
-    editor.CinDe_Click();   // back to the list; picture.bmp holds E1's photo
-    moveTo(editor, "E2");
-    editor.CinDe_Click();
-
-    EXPECT_FALSE(editor.picture("Image1")->hasPicture());
-    EXPECT_TRUE(BaseSetup::EmpPicturePath.isEmpty());
 }
 
 TEST_F(PhotoChange, SecondProgramShowsTheDesignPictureWhileStoringThePhoto) {
