@@ -2,6 +2,8 @@
 
 #include "platform/forms/Design.h"
 #include "platform/forms/Form.h"
+#include "records/CustEdit.h"
+#include "records/PntPravel.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -105,6 +107,8 @@ void MDIMain::buildMenus() {
         }
     }
     onItem(QStringLiteral("Quit"), quitProgram);
+    onItem(QStringLiteral("CusED"), [] { forms::get<records::CustEdit>().showWindow(); });
+    onItem(QStringLiteral("CusLst"), [] { forms::get<records::PntPravel>().showWindow(); });
 }
 
 QMenu* MDIMain::menu(const QString& name) const {

@@ -1,9 +1,12 @@
 #include "platform/forms/Form.h"
+#include "records/CustEdit.h"
+#include "records/PntPravel.h"
 #include "shell/MDIMain.h"
 #include "tests/support/ProgramFolder.h"
 
 #include <QAction>
 #include <QMenu>
+#include <QMdiArea>
 #include <QMenuBar>
 
 #include <gtest/gtest.h>
@@ -62,6 +65,18 @@ TEST_F(MainWindow, ClosingUnloadsEachChildFirst) {
     MDIMain::instance().close();
     EXPECT_EQ(Counted::unloads, 1);
     EXPECT_FALSE(forms::isLoaded<Counted>());
+}
+
+TEST_F(MainWindow, EmployeeItemsOpenOneWindowEach) {
+    MDIMain& main = MDIMain::instance();
+    main.show();
+    main.item("CusED")->trigger();
+    main.item("CusED")->trigger();
+    main.item("CusLst")->trigger();
+    EXPECT_TRUE(forms::isLoaded<records::CustEdit>());
+    EXPECT_TRUE(forms::isLoaded<records::PntPravel>());
+    EXPECT_EQ(main.area()->subWindowList().size(), 2);
+    EXPECT_TRUE(services.boxes.shown.empty());
 }
 
 }  // namespace

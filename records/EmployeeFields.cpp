@@ -1,0 +1,89 @@
+#include "records/EmployeeFields.h"
+
+#include "platform/db/Recordset.h"
+#include "platform/forms/Form.h"
+
+#include <QRegularExpression>
+
+namespace records {
+
+namespace {
+
+constexpr FieldColumn kPersonal[] = {
+    {"Text3", "Address1"},    {"Text4", "Address2"},     {"Text5", "Address3"},
+    {"Text7", "Tel"},         {"Text8", "Fax"},          {"Text9", "gender"},
+    {"Text10", "remarks"},    {"Text11", "Child"},       {"Text13", "OAddress1"},
+    {"Text14", "OAddress2"},  {"Text15", "OAddress3"},   {"Text16", "handphone"},
+    {"Text17", "e_mail"},     {"DOB", "DOB"},            {"Age", "Age"},
+    {"IcNew", "IcNew"},       {"IcOld", "IcOld"},        {"Nat", "Nationality"},
+    {"Race", "Race"},         {"Religion", "Religion"},  {"Marital", "MaritalStatus"},
+    {"Dialect", "Dialect"},   {"Passport", "PassportNo"}, {"Pdate", "Pedate"},
+};
+
+constexpr FieldColumn kSpouseAndHobbies[] = {
+    {"Spouse", "Spouse"},   {"SOccupation", "SOccupation"}, {"SCompany", "SCompany"},
+    {"SAddress", "SAddress"}, {"STel", "STel"},             {"ShandPhone", "ShandPhone"},
+    {"Semail", "Semail"},   {"Hobbies", "Hobbies"},         {"Uniform", "Uniform"},
+    {"Club", "Club"},       {"Sports", "Sports"},           {"Others", "Others"},
+    {"ProfMem", "ProfMem"}, {"Awards", "Awards"},
+};
+
+bool isDateColumn(const QString& column) {
+    return column == QLatin1String("DOB") || column == QLatin1String("Pedate");
+}
+
+// A date field that was never filled stores no date rather than failing the save.
+db::Value dateValue(const QString& text) {
+    if (text.trimmed().isEmpty()) return {};
+    return text;
+}
+
+}  // namespace
+
+std::span<const FieldColumn> personalFields() { return kPersonal; }
+std::span<const FieldColumn> spouseAndHobbyFields() { return kSpouseAndHobbies; }
+
+QString trimBlanks(const QString& text) {
+    qsizetype first = 0;
+    qsizetype last = text.size();
+    while (first < last && text.at(first) == QLatin1Char(' ')) ++first;
+    while (last > first && text.at(last - 1) == QLatin1Char(' ')) --last;
+    return text.mid(first, last - first);
+}
+
+double leadingNumber(const QString& text) {
+    static const QRegularExpression number(
+        QStringLiteral(R"(^\s*[+-]?(\d+\.?\d*|\.\d+)([eE][+-]?\d+)?)"));
+    const auto match = number.match(text);
+    return match.hasMatch() ? match.captured(0).trimmed().toDouble() : 0.0;
+}
+
+QString shownText(const db::Value& value) {
+    if (value.type() == db::Value::Type::Double) {
+        return QString::number(value.toDouble(), 'g', 15);
+    }
+    return trimBlanks(value.toString());
+}
+
+void showFields(forms::Form& window, const db::Recordset& row, std::span<const FieldColumn> fields) {
+    for (const auto& [field, column] : fields) {
+        window.setText(QLatin1String(field), shownText(row.field(QLatin1String(column))));
+    }
+}
+
+void writePersonalFields(const forms::Form& window, db::Recordset& row) {
+    for (const auto& [field, column] : personalFields()) {
+        const QString name = QLatin1String(column);
+        const QString text = window.text(QLatin1String(field));
+        if (name == QLatin1String("Age")) continue;
+        if (name == QLatin1String("Child")) {
+            row.setField(name, leadingNumber(text));
+        } else if (isDateColumn(name)) {
+            row.setField(name, dateValue(text));
+        } else {
+            row.setField(name, text);
+        }
+    }
+}
+
+}  // namespace records

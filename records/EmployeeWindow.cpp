@@ -1,0 +1,394 @@
+#include "records/EmployeeWindow.h"
+
+#include "common/BaseSetup.h"
+#include "common/SqlText.h"
+#include "cvexport/Frmxls2.h"
+#include "platform/forms/DataGrid.h"
+#include "platform/forms/MonthCalendar.h"
+#include "platform/forms/Picture.h"
+#include "records/EmpImg.h"
+#include "records/EmployeeFields.h"
+
+#include <QComboBox>
+#include <QCoreApplication>
+
+namespace records {
+
+namespace {
+
+const QString kListSql = QStringLiteral("SELECT * from Employee order by empid");
+const QString kDetails = QStringLiteral("Details");
+const QString kBrowse = QStringLiteral("Browse");
+
+const QStringList kRaces = {"Chinese", "Malay", "Indian", "Kadazan"};
+const QStringList kMaritalStates = {"Single", "Married", "Divorced", "Seperated"};
+const QStringList kDialects = {"Hokkian", "Teochew", "Hakka", "Hainan", "Fuchew"};
+const QStringList kReligions = {"Christian", "Buddist", "Muslim", "Hindu"};
+const QStringList kGenders = {"Male", "Female"};
+const QStringList kRelations = {"Daughter", "Son", "Sister", "Brother", "Mother", "Father"};
+
+// The new employee's spouse and hobby columns hold one blank each.
+const QString kBlank = QStringLiteral(" ");
+
+}  // namespace
+
+EmployeeWindow::EmployeeWindow(const forms::WindowDesign& window,
+                               std::span<const forms::ControlChange> changes, EmployeeWindowTraits traits)
+    : Form(window, design(), changes),
+      traits_(std::move(traits)),
+      details_(*this, connection_, list_, traits_.details) {
+    // The list lies over the record area and everything on it while it is shown.
+    grid("DataGrid4")->raise();
+    wireHandlers();
+}
+
+EmployeeWindow::~EmployeeWindow() = default;
+
+void EmployeeWindow::wireHandlers() {
+    onClick("cinAd", [this] { cinAd_Click(); });
+    onClick("Cinsa2", [this] { Cinsa2_Click(); });
+    onClick("CinDe", [this] { CinDe_Click(); });
+    onClick("CinEd", [this] { CinEd_Click(); });
+    onClick("CinSa", [this] { CinSa_Click(); });
+    onClick("CinCa", [this] { CinCa_Click(); });
+    onClick("CinDel", [this] { CinDel_Click(); });
+    onClick("CinCls", [this] { unloadSelf(); });
+    onClick("Command20", [this] { Command20_Click(); });
+    onValidate("Text11", [this] { Text11_Validate(); });
+
+    onDblClick("DataGrid4", [this] {
+        if (hasCurrentRow()) listRowActivated();
+    });
+    connect(grid("DataGrid4"), &forms::DataGrid::headClick, this,
+            [this](int column) { forms::guarded([this, column] { DataGrid4_HeadClick(column); }); });
+    onClick("Image1", [this] { changePhoto(); });
+
+    wireDatePicker("Command2", "Calendar1", "DOB");
+    wireDatePicker("Command3", "Calendar2", "Pdate");
+}
+
+void EmployeeWindow::wireDatePicker(const QString& button, const QString& calendar, const QString& field) {
+    onClick(button, [this, calendar] { show(calendar); });
+    // A picked date is the calendar's click.
+    onClick(calendar, [this, calendar, field] {
+        setText(field, this->calendar(calendar)->value().toString(QStringLiteral("dd/MM/yyyy")));
+        hide(calendar);
+    });
+}
+
+bool EmployeeWindow::readOnlyLevel() const { return traits_.followsUserLevel && BaseSetup::UserLevel == 1; }
+
+bool EmployeeWindow::hasCurrentRow() const { return list_.isOpen() && !list_.bof() && !list_.eof(); }
+
+void EmployeeWindow::runAgeStatements() {
+    connection_.execute(QStringLiteral("Update Employee Set Age = Year(date()) - Year(DOB)"));
+    connection_.execute(QStringLiteral("Update FamilyTree Set Age = Year(date()) - Year(DOB)"));
+}
+
+// ---- Loading ----
+
+void EmployeeWindow::load() {
+    if (readOnlyLevel()) {
+        disable("cinAd");
+        disable("CinEd");
+        disable("CinDel");
+    }
+    disable("CinSa");
+    hide("Cinsa2");
+    disable("CinCa");
+    setTwipsWidth(16800);
+    setTwipsHeight(9600);
+    setTwipsTop(0);
+    fillCombos();
+
+    trapped([this] {
+        connection_.setCursorLocation(db::adUseClient);
+        connection_.setProvider(QStringLiteral("Microsoft.jet.OLEDB.4.0"));
+        connection_.open(BaseSetup::DataSourceString(), QString(), QString());
+    });
+    trapped([this] { list_.open(kListSql, &connection_, db::adOpenForwardOnly, db::adLockOptimistic, db::adCmdText); });
+    trapped([this] { details_.openRecordsets(); });
+    trapped([this] {
+        grid("DataGrid4")->setDataSource(&list_);
+        details_.bindGrids();
+    });
+    trapped([this] { hideListColumns(traits_.hidesListLnk); });
+}
+
+void EmployeeWindow::fillCombos() {
+    const std::pair<const char*, const QStringList*> lists[] = {
+        {"Race", &kRaces},       {"Marital", &kMaritalStates}, {"Dialect", &kDialects},
+        {"Religion", &kReligions}, {"Nat", &traits_.nationalities}, {"Fgender", &kGenders},
+        {"Text9", &kGenders},    {"text19", &kRelations},
+    };
+    for (const auto& [name, items] : lists) {
+        // Adding the first item would replace the design text ("Malaysian", "Son ").
+        const QString designText = text(QLatin1String(name));
+        combo(QLatin1String(name))->addItems(*items);
+        setText(QLatin1String(name), designText);
+    }
+}
+
+void EmployeeWindow::hideListColumns(bool withLnk) {
+    auto* list = grid("DataGrid4");
+    list->hideColumn(QStringLiteral("aid"));
+    if (withLnk) list->hideColumn(QStringLiteral("lnk"));
+}
+
+void EmployeeWindow::unload() { connection_.close(); }
+
+// ---- The list ----
+
+void EmployeeWindow::listRowActivated() { CinDe_Click(); }
+
+void EmployeeWindow::DataGrid4_HeadClick(int column) {
+    list_.setSort(grid("DataGrid4")->boundFieldName(column) + QStringLiteral(" asc"));
+    QCoreApplication::processEvents();
+}
+
+// The list comes back at its first row; lnk stays shown until the next load.
+void EmployeeWindow::relist() {
+    list_.close();
+    list_.open(kListSql, &connection_, db::adOpenForwardOnly, db::adLockOptimistic, db::adCmdText);
+    grid("DataGrid4")->setDataSource(&list_);
+    hideListColumns(false);
+}
+
+// ---- Details and Browse ----
+
+void EmployeeWindow::CinDe_Click() {
+    const bool toEmployee = text("CinDe") != kBrowse;
+    if (toEmployee && !hasCurrentRow()) return;
+
+    show("Command20");
+    show("Label23");
+    hide("Text12");
+    enable("CinEd");
+    enable("CinDel");
+    enable("CinCls");
+    if (readOnlyLevel()) {
+        disable("Image1");
+        disable("CinEd");
+        disable("CinDel");
+    }
+    if (toEmployee) {
+        openEmployee();
+    } else {
+        show("DataGrid4");
+        enable("cinAd");
+        setText("CinDe", kDetails);
+        hide("SSTab1");
+    }
+    if (readOnlyLevel()) {
+        details_.LoadDetailGridsReadOnly();
+    } else {
+        details_.LoadDetailGrids();
+    }
+    forms::unload<EmpImg>();
+}
+
+void EmployeeWindow::openEmployee() {
+    if (!traits_.listStaysShown) hide("DataGrid4");
+    setText("CinDe", kBrowse);
+    disable("CinSa");
+    disable("CinCa");
+    const QString empid = list_.field("empid").toString();
+    setText("Text1", empid);
+    BaseSetup::CurrentEmpId = empid;
+    picture("Image1")->setPicture(forms::get<EmpImg>().picture("Image1")->picture());
+    const QString name = list_.field("empname").toString();
+    setText("Text2", name);
+    setText("Text12", name);
+    showFields(*this, list_, personalFields());
+    showFields(*this, list_, spouseAndHobbyFields());
+}
+
+// ---- New and its save ----
+
+void EmployeeWindow::cinAd_Click() {
+    hide("Command20");
+    hide("SSTab1");
+    hide("Label23");
+    setText("Text12", QString());
+    show("Text12");
+    setText("Text1", QString());
+    enable("Text1");
+    enable("Text2");
+    setText("Text2", QString());
+    for (const char* field : {"Text3", "Text4", "Text5", "Text7", "Text8", "Text10"}) setText(field, QString());
+    setText("Text11", QStringLiteral("0"));
+    for (const char* field : {"Text13", "Text14", "Text15", "Text16", "Text17"}) setText(field, QString());
+    setText("DOB", QStringLiteral("01/01/1900"));
+    for (const char* field : {"Age", "IcNew", "IcOld", "Passport"}) setText(field, QString());
+    setText("Pdate", QStringLiteral("01/01/1900"));
+    show("Cinsa2");
+    hide("CinSa");
+    enable("CinCa");
+    for (const char* button : {"CinDel", "CinEd", "CinDe", "CinCls", "cinAd"}) disable(button);
+    hide("DataGrid4");
+}
+
+// The state after a save-new, whether it stored the employee or found the id taken.
+void EmployeeWindow::leaveAddingMode() {
+    enable("CinEd");
+    enable("CinDel");
+    enable("CinCls");
+    setText("CinDe", kBrowse);
+    enable("CinDe");
+    disable("CinSa");
+    show("CinSa");
+    disable("CinCa");
+    hide("Cinsa2");
+    enable("cinAd");
+    disable("Text2");
+}
+
+void EmployeeWindow::Cinsa2_Click() {
+    if (text("Text3").trimmed().isEmpty()) {
+        setText("Text3", text("Text13"));
+        setText("Text4", text("Text14"));
+        setText("Text5", text("Text15"));
+        setText("Text8", text("Text7"));
+    }
+    if (text("Text12").trimmed().isEmpty() && text("Text1").trimmed().isEmpty()) {
+        forms::msgBox(QStringLiteral(" Please enter the Employee ID and Name"));
+        return;
+    }
+
+    idCount_.open(QStringLiteral("SELECT count(*) as EmpidT from employee where empid='") +
+                      sqlEscape(text("Text1")) + QStringLiteral("'"),
+                  &connection_, db::adOpenForwardOnly, db::adLockOptimistic, db::adCmdText);
+    const auto count = idCount_.field("empidT").toInt();
+    idCount_.close();
+    if (count != 0) {
+        showIdAlreadyStored();
+        leaveAddingMode();
+        return;
+    }
+
+    list_.addNew();
+    list_.setField("empid", text("Text1"));
+    list_.setField("empname", text("Text12"));
+    writePersonalFields(*this, list_);
+    list_.setField("Age", 28);
+    list_.setField("lnk", 1);
+    list_.setField("FileName", QStringLiteral("picture.bmp"));
+    for (const auto& entry : spouseAndHobbyFields()) list_.setField(QLatin1String(entry.column), kBlank);
+    list_.update();
+
+    runAgeStatements();
+    forms::msgBox(QStringLiteral(" New Employee Added"));
+    leaveAddingMode();
+    relist();
+}
+
+// Opens the stored employee when it lies at or after the list's current row.
+void EmployeeWindow::showIdAlreadyStored() {
+    forms::msgBox(QStringLiteral(" Employee ID already Exist"));
+    const QString id = text("Text1").trimmed();
+    for (; list_.isOpen() && !list_.eof(); list_.moveNext()) {
+        if (list_.bof()) continue;
+        if (list_.field("empid").toString().trimmed() == id) {
+            const QString name = list_.field("empname").toString();
+            setText("Text2", name);
+            setText("Text12", name);
+            CinDe_Click();
+            return;
+        }
+    }
+}
+
+// ---- Edit, its save and Cancel ----
+
+void EmployeeWindow::CinEd_Click() {
+    if (!hasCurrentRow()) return;
+    hide("Command20");
+    hide("Text12");
+    setText("CinDe", kBrowse);
+    for (const char* control : {"cinAd", "Text1", "Text2"}) disable(control);
+    enable("CinSa");
+    enable("CinCa");
+    for (const char* button : {"CinDel", "CinEd", "CinDe", "CinCls"}) disable(button);
+    hide("Cinsa2");
+    hide("DataGrid4");
+    setText("Text1", list_.field("empid").toString());
+    setText("Text2", list_.field("empname").toString());
+    showFields(*this, list_, personalFields());
+}
+
+void EmployeeWindow::CinSa_Click() {
+    writePersonalFields(*this, list_);
+    list_.update();
+    runAgeStatements();
+    for (const char* button : {"CinEd", "CinDel", "CinCls", "CinDe"}) enable(button);
+    disable("CinSa");
+    disable("CinCa");
+    enable("cinAd");
+}
+
+void EmployeeWindow::CinCa_Click() {
+    const bool adding = isShown("Cinsa2");
+    forms::msgBox(adding ? QStringLiteral(" Record adding cancelled by User")
+                         : QStringLiteral(" Editing Cancelled by User"));
+    disable("CinSa");
+    disable("CinCa");
+    for (const char* button : {"CinEd", "CinDel", "CinCls", "CinDe", "cinAd"}) enable(button);
+    if (adding) {
+        show("CinSa");
+        hide("Cinsa2");
+        setText("CinDe", kDetails);
+        show("DataGrid4");
+    }
+}
+
+// ---- Delete ----
+
+void EmployeeWindow::CinDel_Click() {
+    if (!hasCurrentRow()) return;
+    const auto answer = forms::msgBox(QStringLiteral("Proceed with deleting current record ?"),
+                                      forms::Buttons::YesNo, forms::Icon::None,
+                                      QStringLiteral("Confimation on Delete"));
+    if (answer != forms::Answer::Yes) {
+        forms::msgBox(QStringLiteral("Operation cancelled by user!"));
+        return;
+    }
+    // The id of the row deleted, not of the fields shown: the user may have moved the list since.
+    const QString empid = list_.field("empid").toString();
+    connection_.transaction([&] {
+        DeleteEmployeeDetails(empid);
+        list_.remove();
+    });
+    forms::msgBox(QStringLiteral("Record Deleted"));
+    show("DataGrid4");
+}
+
+void EmployeeWindow::DeleteEmployeeDetails(const QString& empid) {
+    static const char* const statements[] = {
+        "delete from familytree where empid='", "delete from Academic where empid='",
+        "delete from Training where empid='",   "delete from workingskill where empid='",
+        "delete from languagedialect where empid='", "delete from employment where empid='",
+        "delete from project where empid='",
+    };
+    for (const char* statement : statements) {
+        connection_.execute(QLatin1String(statement) + sqlEscape(empid) + QStringLiteral("'"));
+    }
+}
+
+// ---- Print and the number of children ----
+
+void EmployeeWindow::Command20_Click() {
+    forms::get<cvexport::Frmxls2>().press(QStringLiteral("RunXl"));
+    forms::unload<cvexport::Frmxls2>();
+}
+
+void EmployeeWindow::Text11_Validate() {
+    bool numeric = false;
+    text("Text11").trimmed().toDouble(&numeric);
+    if (!numeric) {
+        forms::msgBox(QStringLiteral("Numeric only and No Blank Field allowed "), forms::Buttons::OK,
+                      forms::Icon::None, QStringLiteral("No.of.Child"));
+        setText("Text11", QStringLiteral("0"));
+    }
+}
+
+}  // namespace records

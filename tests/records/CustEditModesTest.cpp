@@ -1,0 +1,140 @@
+// The record buttons move the editor between list, detail, adding and editing modes; every
+// control of the mode table must end each action as the table says.
+#include "tests/records/EmployeeWindowFixture.h"
+
+#include "common/BaseSetup.h"
+#include "platform/forms/DataGrid.h"
+#include "records/CustEdit.h"
+
+#include <array>
+#include <map>
+
+namespace recordstest {
+namespace {
+
+using records::CustEdit;
+
+const std::array<QString, 15> kControls = {
+    "cinAd", "CinEd", "CinDel", "CinSa", "Cinsa2", "CinCa", "CinDe", "CinCls",
+    "Command20", "Label23", "Text12", "Text1", "Text2", "DataGrid4", "SSTab1",
+};
+
+struct ControlState {
+    bool enabled;
+    bool shown;
+    QString caption;
+};
+using Snapshot = std::map<QString, ControlState>;
+
+Snapshot snapshot(const CustEdit& window) {
+    Snapshot states;
+    for (const auto& name : kControls) {
+        states[name] = {window.isControlEnabled(name), window.isShown(name),
+                        name == "CinDe" ? window.text(name) : QString()};
+    }
+    return states;
+}
+
+// One column of the table, a cell per control in kControls' order: E/D enabled or disabled,
+// V/H shown or hidden, "|caption" for CinDe, "-" unchanged. What a cell leaves out stays as before.
+using Column = std::array<const char*, 15>;
+
+void expectColumn(const Snapshot& before, const CustEdit& window, const Column& column, const char* action) {
+    const Snapshot after = snapshot(window);
+    for (size_t i = 0; i < kControls.size(); ++i) {
+        const QString& name = kControls[i];
+        const QString cell = QString::fromLatin1(column[i]);
+        ControlState expected = before.at(name);
+        const QString flags = cell.section('|', 0, 0);
+        if (flags.contains('E')) expected.enabled = true;
+        if (flags.contains('D')) expected.enabled = false;
+        if (flags.contains('V')) expected.shown = true;
+        if (flags.contains('H')) expected.shown = false;
+        if (cell.contains('|')) expected.caption = cell.section('|', 1);
+        const ControlState& actual = after.at(name);
+        EXPECT_EQ(actual.enabled, expected.enabled) << action << ": enabled of " << name.toStdString();
+        EXPECT_EQ(actual.shown, expected.shown) << action << ": shown of " << name.toStdString();
+        EXPECT_EQ(actual.caption, expected.caption) << action << ": caption of " << name.toStdString();
+    }
+}
+
+//                          cinAd CinEd CinDel CinSa Cinsa2 CinCa CinDe  CinCls Cmd20 Lbl23 Text12 Text1 Text2 Grid4 SSTab1
+const Column kLoad        = {"E", "E", "E", "DV", "H", "D", "E|Details", "E", "V", "V", "H", "D", "E", "V", "H"};
+const Column kNew         = {"D", "D", "D", "H", "V", "E", "D", "D", "H", "H", "V", "E", "E", "H", "H"};
+const Column kSaveNew     = {"E", "E", "E", "DV", "H", "D", "E|Browse", "E", "-", "-", "-", "-", "D", "-", "-"};
+const Column kDetails     = {"-", "E", "E", "D", "-", "D", "-|Browse", "E", "V", "V", "H", "-", "-", "H", "-"};
+const Column kBrowse      = {"E", "E", "E", "-", "-", "-", "-|Details", "E", "V", "V", "H", "-", "-", "V", "H"};
+const Column kEdit        = {"D", "D", "D", "E", "H", "E", "D|Browse", "D", "H", "-", "H", "D", "D", "H", "-"};
+const Column kSaveEdit    = {"E", "E", "E", "D", "-", "D", "E", "E", "-", "-", "-", "-", "-", "-", "-"};
+const Column kCancelAdd   = {"E", "E", "E", "DV", "H", "D", "E|Details", "E", "-", "-", "-", "-", "-", "V", "-"};
+const Column kCancelEdit  = {"E", "E", "E", "D", "-", "D", "E", "E", "-", "-", "-", "-", "-", "-", "-"};
+
+class CustEditModes : public EmployeeWindowTest {
+protected:
+    void SetUp() override {
+        addEmployee("E001", "Alice", {{"DOB", "'1980-03-05'"}});
+        addEmployee("E002", "Bob", {{"DOB", "'1975-01-01'"}});
+        BaseSetup::UserLevel = 9;
+    }
+    void act(CustEdit& window, const char* button, const Column& column) {
+        const Snapshot before = snapshot(window);
+        window.press(button);
+        expectColumn(before, window, column, button);
+    }
+};
+
+TEST_F(CustEditModes, EveryActionLeavesTheControlsAsTheModeTableSays) {
+    auto& window = forms::get<CustEdit>();
+    Snapshot design;   // every control enabled and shown unless the load's column says otherwise
+    for (const auto& name : kControls) design[name] = {true, true, QString()};
+    expectColumn(design, window, kLoad, "load");
+
+    act(window, "CinDe", kDetails);
+    act(window, "CinDe", kBrowse);
+    act(window, "cinAd", kNew);
+    act(window, "CinCa", kCancelAdd);
+    act(window, "cinAd", kNew);
+    window.setText("Text1", "E003");
+    window.setText("Text12", "Carol");
+    act(window, "Cinsa2", kSaveNew);
+    act(window, "CinEd", kEdit);
+    act(window, "CinSa", kSaveEdit);
+    act(window, "CinEd", kEdit);
+    act(window, "CinCa", kCancelEdit);
+    EXPECT_EQ(prompts(), QStringList({" Record adding cancelled by User", " New Employee Added",
+                                      " Editing Cancelled by User"}));
+}
+
+TEST_F(CustEditModes, OnlyLevelOneIsReadOnlyAtLoadAndInDetail) {
+    for (int level : {1, 5, 9}) {
+        BaseSetup::UserLevel = level;
+        const bool edits = level != 1;
+        auto& window = forms::get<CustEdit>();
+        for (const char* button : {"cinAd", "CinEd", "CinDel"}) {
+            EXPECT_EQ(window.isControlEnabled(button), edits) << button << " at level " << level;
+        }
+        window.press("CinDe");
+        for (const char* control : {"Image1", "CinEd", "CinDel"}) {
+            EXPECT_EQ(window.isControlEnabled(control), edits) << control << " at level " << level;
+        }
+        // The read-only lists offer no add link.
+        EXPECT_EQ(window.isShown("Label24"), edits) << "at level " << level;
+        window.press("CinCls");
+        EXPECT_FALSE(forms::isLoaded<CustEdit>());
+    }
+}
+
+TEST_F(CustEditModes, AnEmptyListOpensEditsAndDeletesNothing) {
+    execute("DELETE FROM employee");
+    auto& window = forms::get<CustEdit>();
+    const Snapshot before = snapshot(window);
+    for (const char* button : {"CinDe", "CinEd", "CinDel"}) window.press(button);
+    doubleClickList(window);
+    const Column untouched = {"-", "-", "-", "-", "-", "-", "-", "-", "-", "-", "-", "-", "-", "-", "-"};
+    expectColumn(before, window, untouched, "empty list");
+    EXPECT_TRUE(services.boxes.shown.empty());
+    EXPECT_EQ(BaseSetup::CurrentEmpId, "");
+}
+
+}  // namespace
+}  // namespace recordstest

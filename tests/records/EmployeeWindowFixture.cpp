@@ -1,0 +1,78 @@
+#include "tests/records/EmployeeWindowFixture.h"
+
+#include "platform/db/Connection.h"
+#include "platform/forms/DataGrid.h"
+
+#include <QBuffer>
+#include <QImage>
+
+namespace recordstest {
+
+void EmployeeWindowTest::addEmployee(const QString& empid, const QString& name,
+                                     const QList<QPair<QString, QString>>& more) const {
+    QString columns = QStringLiteral("empid, empname");
+    QString values = QStringLiteral("'%1', '%2'").arg(empid, name);
+    for (const auto& [column, sqlValue] : more) {
+        columns += QStringLiteral(", ") + column;
+        values += QStringLiteral(", ") + sqlValue;
+    }
+    execute(QStringLiteral("INSERT INTO employee (%1) VALUES (%2)").arg(columns, values));
+}
+
+void EmployeeWindowTest::execute(const QString& sql) const {
+    db::Connection connection;
+    connection.open(QStringLiteral("Data Source=") + folder.databasePath());
+    connection.execute(sql);
+    connection.close();
+}
+
+QString EmployeeWindowTest::value(const QString& sql) const {
+    db::Connection connection;
+    connection.open(QStringLiteral("Data Source=") + folder.databasePath());
+    db::Recordset rows;
+    rows.open(sql, &connection);
+    const QString text = rows.eof() ? QString() : rows.field(0).toString();
+    rows.close();
+    connection.close();
+    return text;
+}
+
+void EmployeeWindowTest::moveTo(records::EmployeeWindow& window, const QString& empid) {
+    auto& list = window.employeeList();
+    for (list.moveFirst(); !list.eof(); list.moveNext()) {
+        if (list.field("empid").toString() == empid) return;
+    }
+    ADD_FAILURE() << "no listed employee " << empid.toStdString();
+}
+
+int EmployeeWindowTest::listColumn(records::EmployeeWindow& window, const QString& field) {
+    auto* grid = window.grid("DataGrid4");
+    for (int column = 0; column < window.employeeList().fieldCount(); ++column) {
+        if (grid->boundFieldName(column).compare(field, Qt::CaseInsensitive) == 0) return column;
+    }
+    ADD_FAILURE() << "no list column " << field.toStdString();
+    return -1;
+}
+
+void EmployeeWindowTest::doubleClickList(records::EmployeeWindow& window) {
+    emit window.grid("DataGrid4")->dblClick();
+}
+
+QStringList EmployeeWindowTest::prompts() const {
+    QStringList texts;
+    for (const auto& box : services.boxes.shown) texts << box.prompt;
+    return texts;
+}
+
+void EmployeeWindowTest::storePhoto(const QString& empid) const {
+    QImage image(8, 8, QImage::Format_RGB32);
+    image.fill(Qt::blue);
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "BMP");
+    execute(QStringLiteral("UPDATE employee SET LImage = X'%1' WHERE empid='%2'")
+                .arg(QString::fromLatin1(bytes.toHex()), empid));
+}
+
+}  // namespace recordstest

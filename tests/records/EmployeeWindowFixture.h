@@ -1,0 +1,35 @@
+#pragma once
+
+#include "platform/db/Recordset.h"
+#include "records/EmployeeWindow.h"
+#include "tests/support/ProgramFolder.h"
+
+#include <QString>
+#include <QStringList>
+
+namespace recordstest {
+
+// A program folder with employees, and ways to read the database and drive the employee windows.
+class EmployeeWindowTest : public testsupport::ProgramTest {
+protected:
+    // Adds an employee; `more` holds further "column, value" pairs as SQL ("DOB", "'1990-01-01'").
+    void addEmployee(const QString& empid, const QString& name,
+                     const QList<QPair<QString, QString>>& more = {}) const;
+    // Runs statements one by one (trigger bodies may hold semicolons, so no splitting).
+    void execute(const QString& sql) const;
+    // The first field of the first row, as text ("" when there is no row).
+    QString value(const QString& sql) const;
+    long number(const QString& sql) const { return value(sql).toLong(); }
+
+    // Puts the window's list on the row of an employee.
+    static void moveTo(records::EmployeeWindow& window, const QString& empid);
+    // The column of the employee list that shows a field.
+    static int listColumn(records::EmployeeWindow& window, const QString& field);
+    static void doubleClickList(records::EmployeeWindow& window);
+
+    QStringList prompts() const;
+    // Stores a small picture as the employee's photo.
+    void storePhoto(const QString& empid) const;
+};
+
+}  // namespace recordstest
