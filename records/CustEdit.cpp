@@ -1,5 +1,7 @@
 #include "records/CustEdit.h"
 
+#include "records/PhotoChange.h"
+
 namespace records {
 
 namespace {
@@ -19,6 +21,8 @@ EmployeeWindowTraits editorTraits() {
 }  // namespace
 
 CustEdit::CustEdit() : EmployeeWindow(kWindow, {}, editorTraits()) {}
+
+void CustEdit::changePhoto() { changeEditorPhoto(*this); }
 
 void CustEdit::unloadSelf() { forms::unload<CustEdit>(); }
 

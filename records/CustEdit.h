@@ -11,6 +11,7 @@ public:
     CustEdit();
 
 protected:
+    void changePhoto() override;
     void unloadSelf() override;
 };
 

@@ -8,6 +8,7 @@
 #include "platform/db/Recordset.h"
 #include "platform/files/Paths.h"
 #include "platform/forms/Picture.h"
+#include "records/CustEdit.h"
 #include "records/DesignPictures.h"
 
 #include <QFileInfo>
@@ -118,8 +119,17 @@ void EmpImg::retrieveImage() {
 
 void EmpImg::saveImage() {
     if (text("Text2").isEmpty()) setText("Text2", QStringLiteral("logo.bmp"));
-    storePhoto();
+    if (storePhoto()) showOnEditor();
     press("Command2");
+}
+
+// The editor shows the store's picture, still the photo from before the change, whichever employee
+// window started it. A closed editor is opened for it.
+void EmpImg::showOnEditor() {
+    const bool wasOpen = forms::isLoaded<CustEdit>();
+    auto& editor = forms::get<CustEdit>();
+    editor.picture("Image1")->setPicture(picture("Image1")->picture());
+    if (!wasOpen) editor.showWindow();
 }
 
 // Stores the chosen file and its name on the employee's row; false when there is no such row.

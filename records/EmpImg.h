@@ -22,6 +22,7 @@ private:
     void retrieveImage();   // Command2 "Retrieve Image"
     void changeLogo();      // Command3 "Change Logo"
     bool storePhoto();
+    void showOnEditor();
     void showDialogFile();
 
     struct Impl;

@@ -148,12 +148,12 @@ void EmployeeWindow::DataGrid4_HeadClick(int column) {
     QCoreApplication::processEvents();
 }
 
-// The list comes back at its first row; lnk stays shown until the next load.
-void EmployeeWindow::relist() {
+// After a save-new lnk stays shown until the next load.
+void EmployeeWindow::relist(bool hidesLnk) {
     list_.close();
     list_.open(kListSql, &connection_, db::adOpenForwardOnly, db::adLockOptimistic, db::adCmdText);
     grid("DataGrid4")->setDataSource(&list_);
-    hideListColumns(false);
+    hideListColumns(hidesLnk);
 }
 
 // ---- Details and Browse ----

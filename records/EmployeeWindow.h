@@ -39,6 +39,9 @@ public:
     db::Recordset& employeeList() { return list_; }
     DetailLists& details() { return details_; }
 
+    // Reopens the employee list at its first row and binds it again; aid is hidden, lnk on request.
+    void relist(bool hidesLnk = false);
+
 protected:
     void load() override;
     void unload() override;
@@ -57,7 +60,6 @@ private:
     bool readOnlyLevel() const;
     void fillCombos();
     void hideListColumns(bool withLnk);
-    void relist();
     void wireHandlers();
     void wireDatePicker(const QString& button, const QString& calendar, const QString& field);
 

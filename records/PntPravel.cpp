@@ -1,5 +1,7 @@
 #include "records/PntPravel.h"
 
+#include "records/PhotoChange.h"
+
 namespace records {
 
 namespace {
@@ -69,6 +71,8 @@ void PntPravel::listRowActivated() {
 void PntPravel::returnToList() {
     if (text(QStringLiteral("CinDe")) != QLatin1String("Details")) CinDe_Click();
 }
+
+void PntPravel::changePhoto() { changePhotoThroughStore(*this); }
 
 void PntPravel::unloadSelf() { forms::unload<PntPravel>(); }
 

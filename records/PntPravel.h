@@ -15,6 +15,7 @@ public:
 
 protected:
     void listRowActivated() override;
+    void changePhoto() override;
     void unloadSelf() override;
 
 private:

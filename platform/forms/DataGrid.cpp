@@ -58,9 +58,17 @@ public:
         return value.toString();
     }
 
+    // A date is edited in the form the recordset takes back, whatever its display format.
+    QString editText(int row, int column) const {
+        const db::Value value = recordset->valueAt(row, column);
+        if (value.type() == db::Value::Type::Date) return formatDate(value.toDate(), kDefaultDateFormat);
+        return value.toString();
+    }
+
     QVariant data(const QModelIndex& index, int role) const override {
         if (!bound() || !index.isValid()) return {};
-        if (role == Qt::DisplayRole || role == Qt::EditRole) return text(index.row(), index.column());
+        if (role == Qt::DisplayRole) return text(index.row(), index.column());
+        if (role == Qt::EditRole) return editText(index.row(), index.column());
         return {};
     }
 
@@ -81,7 +89,7 @@ public:
     bool setData(const QModelIndex& index, const QVariant& value, int role) override {
         if (role != Qt::EditRole || !(flags(index) & Qt::ItemIsEditable)) return false;
         const QString typed = value.toString();
-        if (typed == text(index.row(), index.column())) return false;
+        if (typed == editText(index.row(), index.column())) return false;
         bool assigned = false;
         guarded([&] {
             // A cleared cell holds nothing, which suits number and date columns alike.
@@ -236,6 +244,13 @@ bool DataGrid::allowUpdate() const { return d_->model.allowUpdate; }
 bool DataGrid::allowDelete() const { return d_->allowDelete; }
 
 void DataGrid::commit() {
+    // A cell still being typed in is handed to the recordset first, or its text would be lost.
+    if (state() == QAbstractItemView::EditingState) {
+        if (QWidget* editor = indexWidget(currentIndex())) {
+            commitData(editor);
+            closeEditor(editor, QAbstractItemDelegate::NoHint);
+        }
+    }
     db::Recordset* recordset = d_->model.recordset;
     if (!d_->model.bound() || !recordset->editing()) return;
     try {

@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QHeaderView>
 #include <QKeyEvent>
+#include <QLineEdit>
 
 namespace {
 
@@ -99,6 +100,23 @@ TEST_F(DataGridTest, EditsAreWrittenWhenCommittedOrWhenTheRowIsLeft) {
     ASSERT_TRUE(grid.model()->setData(cell(0, "born"), "06/04/1981"));
     grid.setCurrentIndex(cell(2, "name"));
     EXPECT_EQ(stored(1, "born"), "06/04/1981");
+    EXPECT_TRUE(services.boxes.shown.empty());
+}
+
+TEST_F(DataGridTest, CommitWritesTheCellStillBeingTypedInAndDatesAreEditedInTheirStoredForm) {
+    grid.setAllowUpdate(true);
+    grid.setColumnFormat("born", "dd/mmm/yyyy");
+    grid.show();
+    grid.setCurrentIndex(cell(0, "born"));
+    grid.edit(cell(0, "born"));
+    auto* editor = qobject_cast<QLineEdit*>(grid.indexWidget(cell(0, "born")));
+    ASSERT_NE(editor, nullptr);
+    EXPECT_EQ(editor->text(), "05/03/1980");
+    editor->setText("06/03/1980");
+    grid.commit();
+    EXPECT_EQ(grid.indexWidget(cell(0, "born")), nullptr);
+    EXPECT_EQ(stored(1, "born"), "06/03/1980");
+    EXPECT_EQ(grid.displayText(0, "born"), "06/Mar/1980");
     EXPECT_TRUE(services.boxes.shown.empty());
 }
 

@@ -1,5 +1,5 @@
 // Add panels, their calendars and the spouse and hobby saves.
-#include "detail_lists_window.h"
+#include "DetailListsWindow.h"
 
 #include "platform/db/DbError.h"
 #include "platform/forms/MonthCalendar.h"

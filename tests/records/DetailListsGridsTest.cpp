@@ -1,5 +1,5 @@
 // The seven detail grids: reloads, tab closing with its commit, read-only lists and sorting.
-#include "detail_lists_window.h"
+#include "DetailListsWindow.h"
 
 #include <array>
 

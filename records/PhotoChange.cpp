@@ -1,0 +1,32 @@
+#include "records/PhotoChange.h"
+
+#include "platform/forms/Form.h"
+#include "platform/forms/Picture.h"
+#include "records/EmpImg.h"
+#include "records/EmployeeWindow.h"
+
+namespace records {
+
+namespace {
+
+void takeStorePhoto(forms::Form& window) {
+    window.picture(QStringLiteral("Image1"))->setPicture(forms::get<EmpImg>().picture(QStringLiteral("Image1"))->picture());
+}
+
+}  // namespace
+
+void changePhotoThroughStore(forms::Form& window) {
+    takeStorePhoto(window);
+    forms::get<EmpImg>().press(QStringLiteral("Command3"));
+    takeStorePhoto(window);
+    forms::unload<EmpImg>();
+}
+
+void changeEditorPhoto(EmployeeWindow& editor) {
+    editor.hide(QStringLiteral("Label23"));
+    for (const char* button : {"CinSa", "CinDel", "CinEd", "cinAd"}) editor.disable(QLatin1String(button));
+    changePhotoThroughStore(editor);
+    editor.relist(true);
+}
+
+}  // namespace records
