@@ -84,8 +84,9 @@ void Connection::open(const QString& connectionText, const QString&, const QStri
         int fnRc = sqlite3_create_function_v2(handle, "Year", 1, SQLITE_UTF8 | SQLITE_DETERMINISTIC, nullptr,
                                               yearFunction, nullptr, nullptr, nullptr);
         if (fnRc == SQLITE_OK) {
-            fnRc = sqlite3_create_function_v2(handle, "date", 0, SQLITE_UTF8, nullptr, todayFunction, nullptr,
-                                              nullptr, nullptr);
+            // Marked deterministic so that a statement reads the clock once, not once per row.
+            fnRc = sqlite3_create_function_v2(handle, "date", 0, SQLITE_UTF8 | SQLITE_DETERMINISTIC, nullptr,
+                                              todayFunction, nullptr, nullptr, nullptr);
         }
         if (fnRc != SQLITE_OK) sqlite::fail(handle, fnRc, what);
     } catch (...) {
@@ -95,6 +96,10 @@ void Connection::open(const QString& connectionText, const QString&, const QStri
     handle_ = handle;
     filePath_ = path;
     execute(QStringLiteral("PRAGMA foreign_keys = OFF"));
+}
+
+void Connection::rollbackIfOpen() {
+    if (handle_ && !sqlite3_get_autocommit(handle_)) execute(QStringLiteral("ROLLBACK"));
 }
 
 long Connection::execute(const QString& sql, int) {

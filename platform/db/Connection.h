@@ -42,12 +42,15 @@ public:
         execute("BEGIN IMMEDIATE");
         try {
             fn();
+            execute("COMMIT");
         } catch (...) {
-            execute("ROLLBACK");
+            rollbackIfOpen();
             throw;
         }
-        execute("COMMIT");
     }
+
+    // Ends a transaction that is still open, writing nothing of it (a failed COMMIT leaves it open).
+    void rollbackIfOpen();
 
     QString filePath() const { return filePath_; }   // native path of the open file
     sqlite3* handle() const;                          // throws DbError when closed

@@ -153,4 +153,18 @@ TEST_F(ConnectionTest, TransactionWritesAllOrNothing) {
     EXPECT_EQ(single(connection, "select count(*) from project").toInt(), 0);
 }
 
+TEST_F(ConnectionTest, TransactionWhoseCommitIsRefusedWritesNothingAndEnds) {
+    // A reader in another program keeps the commit from taking the file.
+    sqlite3* reader = nullptr;
+    ASSERT_EQ(sqlite3_open(folder.databasePath().toUtf8().constData(), &reader), SQLITE_OK);
+    ASSERT_EQ(sqlite3_exec(reader, "BEGIN; SELECT count(*) FROM project;", nullptr, nullptr, nullptr), SQLITE_OK);
+    EXPECT_THROW(connection.transaction([&] { connection.execute("insert into project (empid) values ('P')"); }),
+                 db::DbError);
+    sqlite3_exec(reader, "ROLLBACK", nullptr, nullptr, nullptr);
+    sqlite3_close(reader);
+    EXPECT_EQ(single(connection, "select count(*) from project").toInt(), 0);
+    EXPECT_NO_THROW(connection.transaction([&] { connection.execute("insert into project (empid) values ('Q')"); }));
+    EXPECT_EQ(single(connection, "select count(*) from project").toInt(), 1);
+}
+
 }  // namespace
