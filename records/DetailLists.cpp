@@ -131,18 +131,6 @@ constexpr CalendarSpec kCalendars[] = {
     {"Command19", "Calendar4", "Ep71"},
 };
 
-// Assigns and writes one row; a row the database refuses is dropped from the recordset again, so
-// that no half-written row lingers for a later update to store.
-template <typename Assign> void writeRow(db::Recordset& recordset, Assign&& assign) {
-    try {
-        assign();
-        recordset.update();
-    } catch (...) {
-        if (recordset.isOpen() && recordset.editing()) recordset.cancelUpdate();
-        throw;
-    }
-}
-
 }  // namespace
 
 struct DetailLists::Impl {
@@ -221,7 +209,7 @@ struct DetailLists::Impl {
 
     void savePanel(const PanelSpec& panel) {
         db::Recordset& recordset = recordsets[panel.grid];
-        writeRow(recordset, [&] {
+        recordset.assignAndUpdate([&] {
             recordset.addNew();
             recordset.setField(QStringLiteral("empid"), window.text(QStringLiteral("Text1")));
             for (const FieldColumn& field : panel.fields) recordset.setField(field.column, window.text(field.input));
@@ -237,7 +225,7 @@ struct DetailLists::Impl {
     }
 
     void saveEmployeeColumns(std::span<const char* const> columns, const QString& message) {
-        writeRow(employeeList, [&] {
+        employeeList.assignAndUpdate([&] {
             for (const char* column : columns) employeeList.setField(column, window.text(column));
         });
         forms::msgBox(message);

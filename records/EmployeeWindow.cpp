@@ -268,15 +268,16 @@ void EmployeeWindow::Cinsa2_Click() {
         return;
     }
 
-    list_.addNew();
-    list_.setField("empid", text("Text1"));
-    list_.setField("empname", text("Text12"));
-    writePersonalFields(*this, list_);
-    list_.setField("Age", 28);
-    list_.setField("lnk", 1);
-    list_.setField("FileName", QStringLiteral("picture.bmp"));
-    for (const auto& entry : spouseAndHobbyFields()) list_.setField(QLatin1String(entry.column), kBlank);
-    list_.update();
+    list_.assignAndUpdate([this] {
+        list_.addNew();
+        list_.setField("empid", text("Text1"));
+        list_.setField("empname", text("Text12"));
+        writePersonalFields(*this, list_);
+        list_.setField("Age", 28);
+        list_.setField("lnk", 1);
+        list_.setField("FileName", QStringLiteral("picture.bmp"));
+        for (const auto& entry : spouseAndHobbyFields()) list_.setField(QLatin1String(entry.column), kBlank);
+    });
 
     runAgeStatements();
     forms::msgBox(QStringLiteral(" New Employee Added"));
@@ -319,8 +320,7 @@ void EmployeeWindow::CinEd_Click() {
 }
 
 void EmployeeWindow::CinSa_Click() {
-    writePersonalFields(*this, list_);
-    list_.update();
+    list_.assignAndUpdate([this] { writePersonalFields(*this, list_); });
     runAgeStatements();
     for (const char* button : {"CinEd", "CinDel", "CinCls", "CinDe"}) enable(button);
     disable("CinSa");

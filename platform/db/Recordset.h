@@ -74,6 +74,18 @@ public:
     void cancelUpdate();
     void remove();        // deletes the current row at once
 
+    // Runs the assignments, then update(). When an assignment or the update is refused, the row is
+    // dropped again, so that no half-assigned row lingers for a later move to write.
+    template <typename Assign> void assignAndUpdate(Assign&& assign) {
+        try {
+            assign();
+            update();
+        } catch (...) {
+            if (isOpen() && editing()) cancelUpdate();
+            throw;
+        }
+    }
+
     void setSort(const QString& sort);   // "col asc", "col desc"; empty restores the query order
     QString sort() const;
 

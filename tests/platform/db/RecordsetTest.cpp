@@ -175,6 +175,26 @@ TEST_F(TwoUsersTest, AssignmentsAreCheckedBeforeAnythingIsWritten) {
     EXPECT_EQ(rs.field("dob").toString(), "01/02/1991");
 }
 
+TEST_F(TwoUsersTest, RefusedAssignmentLeavesNoHalfWrittenRowForALaterMove) {
+    EXPECT_THROW(rs.assignAndUpdate([&] {
+        rs.setField("empname", "Alan");
+        rs.setField("DOB", "no date");
+    }),
+                 db::DbError);
+    EXPECT_FALSE(rs.editing());
+    rs.moveNext();
+    EXPECT_EQ(otherSees("select empname from employee where empid='E1'"), "Al");
+
+    EXPECT_THROW(rs.assignAndUpdate([&] {
+        rs.addNew();
+        rs.setField("empid", "E3");
+        rs.setField("Age", "abc");
+    }),
+                 db::DbError);
+    EXPECT_EQ(rs.recordCount(), 2);
+    EXPECT_EQ(otherSees("select count(*) from employee"), "2");
+}
+
 TEST_F(RecordsetTest, ResultsOfExpressionsAndJoinsAreReadOnly) {
     addEmployee("E1", "Al", "1990-12-31");
     rs.open("SELECT count(*) as EmpidT from employee where empid='e1'", &connection);
