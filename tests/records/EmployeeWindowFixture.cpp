@@ -2,9 +2,7 @@
 
 #include "platform/db/Connection.h"
 #include "platform/forms/DataGrid.h"
-
-#include <QBuffer>
-#include <QImage>
+#include "tests/support/TestPictures.h"
 
 namespace recordstest {
 
@@ -65,12 +63,7 @@ QStringList EmployeeWindowTest::prompts() const {
 }
 
 void EmployeeWindowTest::storePhoto(const QString& empid) const {
-    QImage image(8, 8, QImage::Format_RGB32);
-    image.fill(Qt::blue);
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, "BMP");
+    const QByteArray bytes = testsupport::bmpBytes(8, 8, qRgb(0, 0, 255));
     execute(QStringLiteral("UPDATE employee SET LImage = X'%1' WHERE empid='%2'")
                 .arg(QString::fromLatin1(bytes.toHex()), empid));
 }
