@@ -329,19 +329,29 @@ void Form::showWindow() {
 
 void Form::hideWindow() { d_->outer(this)->hide(); }
 
-void Form::runLoad() { load(); }
+void Form::runLoad() {
+    try {
+        load();
+    } catch (...) {
+        // A window whose load failed is not kept half-loaded: the next touch loads it afresh.
+        discard();
+        throw;
+    }
+}
+
+// Leaves the registry at once; a handler of this very window may be running, so the window is
+// deleted once control returns to the event loop.
+void Form::discard() {
+    forget(this);
+    QWidget* outer = d_->outer(this);
+    outer->hide();
+    outer->deleteLater();
+}
 
 void Form::runUnload() {
     if (d_->unloading) return;
     d_->unloading = true;
-    // The window goes whether or not its unload step fails; a handler of this very window may be
-    // running, so it is deleted once control returns to the event loop.
-    auto discard = [this] {
-        forget(this);
-        QWidget* outer = d_->outer(this);
-        outer->hide();
-        outer->deleteLater();
-    };
+    // The window goes whether or not its unload step fails.
     try {
         unload();
     } catch (...) {

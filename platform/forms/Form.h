@@ -95,6 +95,8 @@ protected:
     bool trapped(const std::function<void()>& step);
 
 private:
+    void discard();
+
     struct Impl;
     std::unique_ptr<Impl> d_;
     friend void destroyAll();
@@ -115,7 +117,8 @@ void dropInstance(std::type_index type);
 
 template <typename T> bool isLoaded() { return detail::findInstance(typeid(T)) != nullptr; }
 
-// The first touch creates the window and runs its load step.
+// The first touch creates the window and runs its load step. A load step that fails reaches the
+// toucher and leaves the window unloaded.
 template <typename T> T& get() {
     if (auto* form = detail::findInstance(typeid(T))) return *static_cast<T*>(form);
     auto* form = new T();

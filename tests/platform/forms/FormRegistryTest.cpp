@@ -30,6 +30,14 @@ TEST_F(FormRegistryTest, TheFirstTouchLoadsOneSharedInstanceAndAnUnloadEndsIt) {
     EXPECT_EQ(second.text("txtName"), "");
 }
 
+TEST_F(FormRegistryTest, AFailedLoadReachesTheToucherAndTheNextTouchLoadsAfresh) {
+    CountingWindow::failLoad = true;
+    EXPECT_THROW(forms::get<CountingWindow>(), std::runtime_error);
+    CountingWindow::failLoad = false;
+    EXPECT_FALSE(forms::isLoaded<CountingWindow>());
+    EXPECT_EQ(forms::get<CountingWindow>().loads, 1);
+}
+
 TEST_F(FormRegistryTest, ClosingTheMainWindowUnloadsItsChildrenButQuitUnloadsNothing) {
     auto& child = forms::get<CountingWindow>();
     auto& service = forms::get<ServiceWindow>();

@@ -50,10 +50,14 @@ public:
     int loads = 0;
     int unloads = 0;
     bool failUnload = false;
+    static inline bool failLoad = false;
     using Form::trapped;
 
 protected:
-    void load() override { ++loads; }
+    void load() override {
+        ++loads;
+        if (failLoad) throw std::runtime_error("load failed");
+    }
     void unload() override {
         ++unloads;
         if (failUnload) throw std::runtime_error("unload failed");
