@@ -74,7 +74,7 @@ inline constexpr forms::WindowDesign kHiddenServiceWindow{.caption = "Service", 
 class ServiceWindow : public forms::Form {
 public:
     ServiceWindow() : Form(kHiddenServiceWindow, kDesign) {}
-    int unloads = 0;
+    static inline int unloads = 0;   // outlives the window, so that a test can read it after destroyAll()
 
 protected:
     void unload() override { ++unloads; }
