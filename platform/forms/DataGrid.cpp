@@ -170,7 +170,13 @@ void DataGrid::setDataSource(db::Recordset* recordset) {
                 followRecordset();
             }),
             connect(recordset, &db::Recordset::rowInserted, this, [this](int row) { d_->model.rowInserted(row); }),
-            connect(recordset, &db::Recordset::rowRemoved, this, [this](int row) { d_->model.rowRemoved(row); }),
+            connect(recordset, &db::Recordset::rowRemoved, this, [this](int row) {
+                // The view moves its current row off the removed one; the recordset has already
+                // chosen its own, which the grid follows next.
+                d_->following = true;
+                d_->model.rowRemoved(row);
+                d_->following = false;
+            }),
             connect(recordset, &db::Recordset::rowChanged, this, [this](int row) { d_->model.rowChanged(row); }),
             connect(recordset, &db::Recordset::currentRowChanged, this, [this] { followRecordset(); }),
             connect(recordset, &QObject::destroyed, this, [this] { setDataSource(nullptr); }),
@@ -305,7 +311,7 @@ void DataGrid::keyPressEvent(QKeyEvent* event) {
         db::Recordset* recordset = d_->model.recordset;
         const int row = currentIndex().row();
         guarded([&] {
-            if (recordset->editing()) recordset->cancelUpdate();
+            // remove() drops a pending edit of the row itself; an added row is only dropped.
             recordset->setCurrentRow(row);
             recordset->remove();
         });

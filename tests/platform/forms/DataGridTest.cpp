@@ -151,6 +151,21 @@ TEST_F(DataGridTest, TheDeleteKeyRemovesTheCurrentRowOnlyWhenAllowed) {
     EXPECT_TRUE(check.eof());
 }
 
+TEST_F(DataGridTest, DeletingMovesGridAndRecordsetTogetherToTheNextRowAndAnUnsavedRowIsOnlyDropped) {
+    grid.setAllowDelete(true);
+    grid.setCurrentIndex(cell(0, "name"));
+    pressDelete();
+    EXPECT_EQ(items.field("name").toString(), "Abel");
+    EXPECT_EQ(grid.currentIndex().row(), items.currentRow());
+
+    items.addNew();
+    items.setField("name", "Dora");
+    pressDelete();
+    EXPECT_EQ(items.recordCount(), 2);
+    EXPECT_EQ(grid.model()->rowCount(), 2);
+    EXPECT_TRUE(services.boxes.shown.empty());
+}
+
 TEST_F(DataGridTest, HeaderClicksReportTheColumnWithoutSortingAndRowDoubleClicksAreEvents) {
     QList<int> heads;
     int doubles = 0;
