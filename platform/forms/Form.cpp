@@ -395,7 +395,8 @@ void Form::closeEvent(QCloseEvent* event) {
 }
 
 bool Form::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == d_->subWindow && event->type() == QEvent::Close) {
+    // The type first: while the sub-window is being destroyed it is no QMdiSubWindow any more.
+    if (event->type() == QEvent::Close && watched == d_->subWindow) {
         closeEvent(static_cast<QCloseEvent*>(event));
         return !event->isAccepted();
     }
