@@ -49,4 +49,18 @@ void SortAndFollowTheCurrentRow(benchmark::State& state) {
 }
 BENCHMARK(SortAndFollowTheCurrentRow)->Unit(benchmark::kMillisecond);
 
+// A window searching its bound list moves through every row while the grid shows.
+void WalkEveryRowOfAShownGrid(benchmark::State& state) {
+    TenThousandRows data;
+    forms::DataGrid grid;
+    grid.resize(800, 600);
+    grid.setDataSource(&data.rows);
+    grid.show();
+    for (auto _ : state) {
+        for (data.rows.moveFirst(); !data.rows.eof(); data.rows.moveNext()) {
+        }
+    }
+}
+BENCHMARK(WalkEveryRowOfAShownGrid)->Unit(benchmark::kMillisecond);
+
 }  // namespace
