@@ -165,4 +165,18 @@ void EmpImg::showDialogFile() {
     }
 }
 
+void usingPhotoStore(const std::function<void()>& use) {
+    try {
+        use();
+    } catch (...) {
+        // The use's own error is the one to report.
+        try {
+            forms::unload<EmpImg>();
+        } catch (...) {
+        }
+        throw;
+    }
+    forms::unload<EmpImg>();
+}
+
 }  // namespace records

@@ -2,6 +2,8 @@
 
 #include "platform/forms/Form.h"
 
+#include <functional>
+
 namespace records {
 
 // The employee photo store: a hidden window, never shown, driven by the employee windows.
@@ -28,5 +30,9 @@ private:
     struct Impl;
     std::unique_ptr<Impl> d_;
 };
+
+// Runs a use of the store and unloads the store after it, also when the use fails, so that the next
+// use reads the photo of the then current employee instead of finding this one's still loaded.
+void usingPhotoStore(const std::function<void()>& use);
 
 }  // namespace records

@@ -173,20 +173,21 @@ void EmployeeWindow::CinDe_Click() {
         disable("CinEd");
         disable("CinDel");
     }
-    if (toEmployee) {
-        openEmployee();
-    } else {
-        show("DataGrid4");
-        enable("cinAd");
-        setText("CinDe", kDetails);
-        hide("SSTab1");
-    }
-    if (readOnlyLevel()) {
-        details_.LoadDetailGridsReadOnly();
-    } else {
-        details_.LoadDetailGrids();
-    }
-    forms::unload<EmpImg>();
+    usingPhotoStore([this, toEmployee] {
+        if (toEmployee) {
+            openEmployee();
+        } else {
+            show("DataGrid4");
+            enable("cinAd");
+            setText("CinDe", kDetails);
+            hide("SSTab1");
+        }
+        if (readOnlyLevel()) {
+            details_.LoadDetailGridsReadOnly();
+        } else {
+            details_.LoadDetailGrids();
+        }
+    });
 }
 
 void EmployeeWindow::openEmployee() {

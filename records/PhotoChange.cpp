@@ -16,10 +16,11 @@ void takeStorePhoto(forms::Form& window) {
 }  // namespace
 
 void changePhotoThroughStore(forms::Form& window) {
-    takeStorePhoto(window);
-    forms::get<EmpImg>().press(QStringLiteral("Command3"));
-    takeStorePhoto(window);
-    forms::unload<EmpImg>();
+    usingPhotoStore([&window] {
+        takeStorePhoto(window);
+        forms::get<EmpImg>().press(QStringLiteral("Command3"));
+        takeStorePhoto(window);
+    });
 }
 
 void changeEditorPhoto(EmployeeWindow& editor) {

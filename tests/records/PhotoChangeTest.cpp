@@ -111,6 +111,26 @@ TEST_F(PhotoChange, PrintViewChangeOpensAClosedEditorWithThePhotoFromBeforeTheCh
     EXPECT_FALSE(forms::isLoaded<EmpImg>());
 }
 
+// A use of the store that fails must not leave it loaded with this employee's photo for the next one.
+TEST_F(PhotoChange, FailedUsesReleaseTheStoreSoTheNextEmployeeGetsItsOwnPhoto) {
+    auto& editor = openEmployee<CustEdit>("E1");
+    execute("CREATE TRIGGER refuse BEFORE UPDATE OF FileName ON employee BEGIN SELECT RAISE(ABORT, 'refused'); END");
+    chooseNewPicture();
+    clickPhoto(editor);   // the store cannot write the row
+    ASSERT_EQ(services.boxes.shown.size(), 1u);
+    EXPECT_FALSE(forms::isLoaded<EmpImg>());
+
+    auto& view = openEmployee<PntPravel>("E2");   // E2 has no photo
+    EXPECT_TRUE(view.picture("Image1")->picture().isNull());
+    EXPECT_TRUE(BaseSetup::EmpPicturePath.isEmpty());
+
+    moveTo(view, "E1");
+    view.CinDe_Click();   // back to the list
+    execute("ALTER TABLE project RENAME TO project_away");
+    EXPECT_ANY_THROW(view.CinDe_Click());   // the photo is read, the detail lists fail
+    EXPECT_FALSE(forms::isLoaded<EmpImg>());
+}
+
 TEST_F(PhotoChange, SecondProgramShowsTheDesignPictureWhileStoringThePhoto) {
     setKeepsDesignPictures(true);
     const QImage design = records::designPhoto().toImage();
