@@ -156,7 +156,11 @@ struct DetailLists::Impl {
         for (std::size_t i = 0; i < kGridCount; ++i) {
             const GridSpec& spec = kGrids[i];
             db::Recordset& recordset = recordsets[i];
-            if (recordset.isOpen()) recordset.close();
+            if (recordset.isOpen()) {
+                // A grid edit still pending is written, not lost with the old list.
+                window.grid(spec.grid)->commit();
+                recordset.close();
+            }
             open(i, spec.reloadText);
             forms::DataGrid& grid = *window.grid(spec.grid);
             grid.setDataSource(&recordset);
