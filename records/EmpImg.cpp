@@ -128,7 +128,7 @@ void EmpImg::saveImage() {
 void EmpImg::showOnEditor() {
     const bool wasOpen = forms::isLoaded<CustEdit>();
     auto& editor = forms::get<CustEdit>();
-    editor.picture("Image1")->setPicture(picture("Image1")->picture());
+    takeStorePhoto(editor);
     if (!wasOpen) editor.showWindow();
 }
 
@@ -163,6 +163,10 @@ void EmpImg::showDialogFile() {
     } else {
         image->loadPicture(files::nativePath(d_->dialog.fileName));
     }
+}
+
+void takeStorePhoto(forms::Form& window) {
+    window.picture(QStringLiteral("Image1"))->setPicture(forms::get<EmpImg>().picture(QStringLiteral("Image1"))->picture());
 }
 
 void usingPhotoStore(const std::function<void()>& use) {

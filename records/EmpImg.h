@@ -31,6 +31,9 @@ private:
     std::unique_ptr<Impl> d_;
 };
 
+// The window's Image1 takes the photo that the store's Image1 shows; touching the store loads it.
+void takeStorePhoto(forms::Form& window);
+
 // Runs a use of the store and unloads the store after it, also when the use fails, so that the next
 // use reads the photo of the then current employee instead of finding this one's still loaded.
 void usingPhotoStore(const std::function<void()>& use);

@@ -5,7 +5,6 @@
 #include "cvexport/Frmxls2.h"
 #include "platform/forms/DataGrid.h"
 #include "platform/forms/MonthCalendar.h"
-#include "platform/forms/Picture.h"
 #include "records/EmpImg.h"
 #include "records/EmployeeFields.h"
 
@@ -198,7 +197,7 @@ void EmployeeWindow::openEmployee() {
     const QString empid = list_.field("empid").toString();
     setText("Text1", empid);
     BaseSetup::CurrentEmpId = empid;
-    picture("Image1")->setPicture(forms::get<EmpImg>().picture("Image1")->picture());
+    takeStorePhoto(*this);
     const QString name = list_.field("empname").toString();
     setText("Text2", name);
     setText("Text12", name);

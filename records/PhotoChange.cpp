@@ -1,19 +1,10 @@
 #include "records/PhotoChange.h"
 
 #include "platform/forms/Form.h"
-#include "platform/forms/Picture.h"
 #include "records/EmpImg.h"
 #include "records/EmployeeWindow.h"
 
 namespace records {
-
-namespace {
-
-void takeStorePhoto(forms::Form& window) {
-    window.picture(QStringLiteral("Image1"))->setPicture(forms::get<EmpImg>().picture(QStringLiteral("Image1"))->picture());
-}
-
-}  // namespace
 
 void changePhotoThroughStore(forms::Form& window) {
     usingPhotoStore([&window] {
