@@ -7,6 +7,7 @@
 #include "platform/forms/Form.h"
 #include "platform/forms/MonthCalendar.h"
 #include "platform/forms/Services.h"
+#include "records/EmployeeFields.h"
 
 #include <QCoreApplication>
 #include <QDate>
@@ -63,11 +64,6 @@ constexpr GridSpec kGrids[] = {
      .reloadText = "select * from project where empid='", .rowId = "hid", .tab = 3},
 };
 constexpr std::size_t kGridCount = std::size(kGrids);
-
-struct FieldColumn {
-    const char* input;
-    const char* column;
-};
 
 constexpr FieldColumn kFamilyFields[] = {{"Fname", "Name"},       {"text19", "relationship"},
                                          {"Fdob", "DOB"},         {"Fgender", "gender"},
@@ -216,7 +212,7 @@ struct DetailLists::Impl {
         recordset.assignAndUpdate([&] {
             recordset.addNew();
             recordset.setField(QStringLiteral("empid"), window.text(QStringLiteral("Text1")));
-            for (const FieldColumn& field : panel.fields) recordset.setField(field.column, window.text(field.input));
+            for (const FieldColumn& field : panel.fields) recordset.setField(field.column, window.text(field.field));
             if (panel.family) recordset.setField(QStringLiteral("n"), QStringLiteral(" "));
             if (profile.writesLnk) {
                 recordset.setField(QStringLiteral("lnk"), 1);
