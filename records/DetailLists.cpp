@@ -5,12 +5,10 @@
 #include "platform/db/Recordset.h"
 #include "platform/forms/DataGrid.h"
 #include "platform/forms/Form.h"
-#include "platform/forms/MonthCalendar.h"
 #include "platform/forms/Services.h"
 #include "records/EmployeeFields.h"
 
 #include <QCoreApplication>
-#include <QDate>
 
 #include <array>
 #include <stdexcept>
@@ -236,11 +234,6 @@ struct DetailLists::Impl {
         QCoreApplication::processEvents();
     }
 
-    void pickDate(const CalendarSpec& spec, const QDate& date) {
-        window.setText(spec.target, date.toString(QStringLiteral("dd/MM/yyyy")));
-        window.hide(spec.calendar);
-    }
-
     void wire() {
         // The lists are edited in place; only the read-only reload takes that away.
         for (const GridSpec& spec : kGrids) window.grid(spec.grid)->setAllowUpdate(true);
@@ -259,11 +252,7 @@ struct DetailLists::Impl {
         window.onClick(QStringLiteral("Label48"), [this] {
             saveEmployeeColumns(kHobbyColumns, QStringLiteral("Hobbies & Curricular Information saved"));
         });
-        for (const CalendarSpec& spec : kCalendars) {
-            window.onClick(spec.button, [this, &spec] { window.show(spec.calendar); });
-            QObject::connect(window.calendar(spec.calendar), &forms::MonthCalendar::datePicked, &window,
-                             [this, &spec](const QDate& date) { pickDate(spec, date); });
-        }
+        for (const CalendarSpec& spec : kCalendars) wireDatePicker(window, spec.button, spec.calendar, spec.target);
         for (std::size_t i = 0; i < kGridCount; ++i) {
             QObject::connect(window.grid(kGrids[i].grid), &forms::DataGrid::headClick, &window,
                              [this, i](int column) { forms::guarded([&] { sort(i, column); }); });

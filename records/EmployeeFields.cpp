@@ -2,6 +2,7 @@
 
 #include "platform/db/Recordset.h"
 #include "platform/forms/Form.h"
+#include "platform/forms/MonthCalendar.h"
 
 #include <QRegularExpression>
 
@@ -69,6 +70,15 @@ void showFields(forms::Form& window, const db::Recordset& row, std::span<const F
     for (const auto& [field, column] : fields) {
         window.setText(QLatin1String(field), shownText(row.field(QLatin1String(column))));
     }
+}
+
+void wireDatePicker(forms::Form& window, const QString& button, const QString& calendar, const QString& field) {
+    window.onClick(button, [&window, calendar] { window.show(calendar); });
+    // A picked date is the calendar's click.
+    window.onClick(calendar, [&window, calendar, field] {
+        window.setText(field, window.calendar(calendar)->value().toString(QStringLiteral("dd/MM/yyyy")));
+        window.hide(calendar);
+    });
 }
 
 void writePersonalFields(const forms::Form& window, db::Recordset& row) {

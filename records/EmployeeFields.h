@@ -38,4 +38,8 @@ void showFields(forms::Form& window, const db::Recordset& row, std::span<const F
 // Assigns the personal fields, untrimmed, to the current row; Age is computed, never typed.
 void writePersonalFields(const forms::Form& window, db::Recordset& row);
 
+// The button shows the calendar; a date picked there goes into the field as dd/mm/yyyy and the
+// calendar hides again.
+void wireDatePicker(forms::Form& window, const QString& button, const QString& calendar, const QString& field);
+
 }  // namespace records

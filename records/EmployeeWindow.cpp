@@ -4,7 +4,6 @@
 #include "common/SqlText.h"
 #include "cvexport/Frmxls2.h"
 #include "platform/forms/DataGrid.h"
-#include "platform/forms/MonthCalendar.h"
 #include "records/EmpImg.h"
 #include "records/EmployeeFields.h"
 
@@ -64,17 +63,8 @@ void EmployeeWindow::wireHandlers() {
             [this](int column) { forms::guarded([this, column] { DataGrid4_HeadClick(column); }); });
     onClick("Image1", [this] { changePhoto(); });
 
-    wireDatePicker("Command2", "Calendar1", "DOB");
-    wireDatePicker("Command3", "Calendar2", "Pdate");
-}
-
-void EmployeeWindow::wireDatePicker(const QString& button, const QString& calendar, const QString& field) {
-    onClick(button, [this, calendar] { show(calendar); });
-    // A picked date is the calendar's click.
-    onClick(calendar, [this, calendar, field] {
-        setText(field, this->calendar(calendar)->value().toString(QStringLiteral("dd/MM/yyyy")));
-        hide(calendar);
-    });
+    wireDatePicker(*this, "Command2", "Calendar1", "DOB");
+    wireDatePicker(*this, "Command3", "Calendar2", "Pdate");
 }
 
 bool EmployeeWindow::readOnlyLevel() const { return traits_.followsUserLevel && BaseSetup::UserLevel == 1; }

@@ -61,7 +61,6 @@ private:
     void fillCombos();
     void hideListColumns(bool withLnk);
     void wireHandlers();
-    void wireDatePicker(const QString& button, const QString& calendar, const QString& field);
 
     void cinAd_Click();
     void Cinsa2_Click();
