@@ -2,6 +2,7 @@
 
 #include "common/BaseSetup.h"
 #include "common/MainModule.h"
+#include "common/ProgramDatabase.h"
 #include "common/SqlText.h"
 #include "cvexport/CvSheets.h"
 #include "platform/db/Recordset.h"
@@ -81,9 +82,7 @@ void Frmxls2::RunXl_Click() {
     Impl& run = *d_;
     try {
         // 1. The window's own connection.
-        run.connection.setCursorLocation(db::adUseClient);
-        run.connection.setProvider("Microsoft.jet.OLEDB.4.0");
-        run.connection.open(BaseSetup::DataSourceString(), "", "", db::adOptionUnspecified);
+        openProgramDatabase(run.connection);
 
         // 2. The employee's row, employment and projects.
         run.employee.open(forCurrentEmployee("select * from employee where empid='"), &run.connection,

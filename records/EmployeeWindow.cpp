@@ -1,6 +1,7 @@
 #include "records/EmployeeWindow.h"
 
 #include "common/BaseSetup.h"
+#include "common/ProgramDatabase.h"
 #include "common/SqlText.h"
 #include "cvexport/Frmxls2.h"
 #include "platform/forms/DataGrid.h"
@@ -92,11 +93,7 @@ void EmployeeWindow::load() {
     setTwipsTop(0);
     fillCombos();
 
-    trapped([this] {
-        connection_.setCursorLocation(db::adUseClient);
-        connection_.setProvider(QStringLiteral("Microsoft.jet.OLEDB.4.0"));
-        connection_.open(BaseSetup::DataSourceString(), QString(), QString());
-    });
+    trapped([this] { openProgramDatabase(connection_); });
     trapped([this] { list_.open(kListSql, &connection_, db::adOpenForwardOnly, db::adLockOptimistic, db::adCmdText); });
     trapped([this] { details_.openRecordsets(); });
     trapped([this] {

@@ -2,6 +2,7 @@
 
 #include "common/BaseSetup.h"
 #include "common/Password.h"
+#include "common/ProgramDatabase.h"
 #include "common/SqlText.h"
 #include "shell/MDIMain.h"
 
@@ -54,11 +55,7 @@ void frmLogin::load() {
     setTwipsHeight(5000);
     for (const char* menu : kTopMenus) MDIMain::instance().setMenuEnabled(QString::fromUtf8(menu), false);
     // A failure here ends the load; the window still comes up.
-    trapped([this] {
-        connection_.setCursorLocation(db::adUseClient);
-        connection_.setProvider(QStringLiteral("Microsoft.jet.OLEDB.4.0"));
-        connection_.open(BaseSetup::DataSourceString(), QString(), QString(), db::adOptionUnspecified);
-    });
+    trapped([this] { openProgramDatabase(connection_); });
 }
 
 void frmLogin::cmdOK_Click() {
