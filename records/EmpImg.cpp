@@ -90,8 +90,8 @@ EmpImg::~EmpImg() = default;
 
 void EmpImg::load() {
     d_->dialog.filter = kFilter;
-    d_->connection.open(QStringLiteral("Provider=Microsoft.Jet.OLEDB.4.0;Data Source=") + files::programFolder() +
-                        QStringLiteral("\\MainDB.mdb;Persist Security Info=False"));
+    d_->connection.open(QStringLiteral("Provider=Microsoft.Jet.OLEDB.4.0;") + BaseSetup::DataSourceString() +
+                        QStringLiteral(";Persist Security Info=False"));
     press("Command2");
     showDialogFile();
 }
