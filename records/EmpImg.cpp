@@ -1,6 +1,7 @@
 #include "records/EmpImg.h"
 
 #include "common/BaseSetup.h"
+#include "common/Blanks.h"
 #include "common/PictureFiles.h"
 #include "common/ProgramVariant.h"
 #include "common/SqlText.h"
@@ -41,9 +42,7 @@ const QString kPictureField = QStringLiteral("LImage");
 
 // "C:\x\" + "picture.bmp  ": the file name's trailing blanks are dropped, as Windows drops them.
 QString photoPath(const db::Value& fileName) {
-    QString path = files::programFolder() + QLatin1Char('\\') + fileName.toString();
-    while (path.endsWith(QLatin1Char(' '))) path.chop(1);
-    return path;
+    return trimTrailingBlanks(files::programFolder() + QLatin1Char('\\') + fileName.toString());
 }
 
 QString employeeQuery(const char* select) {

@@ -1,5 +1,6 @@
 #include "records/EmployeeFields.h"
 
+#include "common/Blanks.h"
 #include "platform/db/Recordset.h"
 #include "platform/forms/Form.h"
 #include "platform/forms/MonthCalendar.h"
@@ -43,14 +44,6 @@ db::Value dateValue(const QString& text) {
 
 std::span<const FieldColumn> personalFields() { return kPersonal; }
 std::span<const FieldColumn> spouseAndHobbyFields() { return kSpouseAndHobbies; }
-
-QString trimBlanks(const QString& text) {
-    qsizetype first = 0;
-    qsizetype last = text.size();
-    while (first < last && text.at(first) == QLatin1Char(' ')) ++first;
-    while (last > first && text.at(last - 1) == QLatin1Char(' ')) --last;
-    return text.mid(first, last - first);
-}
 
 double leadingNumber(const QString& text) {
     static const QRegularExpression number(

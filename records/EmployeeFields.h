@@ -26,8 +26,6 @@ std::span<const FieldColumn> personalFields();
 // The spouse and hobby fields of the first detail tab.
 std::span<const FieldColumn> spouseAndHobbyFields();
 
-// Leading and trailing blanks removed; other white space (line breaks of remarks) is kept.
-QString trimBlanks(const QString& text);
 // The number a text starts with ("12abc" is 12, "abc" is 0), as the database would convert it.
 double leadingNumber(const QString& text);
 // A stored value as its field shows it, blanks trimmed.

@@ -1,6 +1,7 @@
 #include "records/EmployeeWindow.h"
 
 #include "common/BaseSetup.h"
+#include "common/Blanks.h"
 #include "common/ProgramDatabase.h"
 #include "common/SqlText.h"
 #include "cvexport/Frmxls2.h"

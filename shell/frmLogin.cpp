@@ -1,6 +1,7 @@
 #include "shell/frmLogin.h"
 
 #include "common/BaseSetup.h"
+#include "common/Blanks.h"
 #include "common/Password.h"
 #include "common/ProgramDatabase.h"
 #include "common/SqlText.h"
@@ -89,9 +90,8 @@ void frmLogin::cmdOK_Click() {
 }
 
 bool frmLogin::passwordMatches() {
-    QString stored = Decrypt(user_.field(QStringLiteral("Password2")).toString());
-    while (stored.endsWith(QLatin1Char(' '))) stored.chop(1);
-    return stored == text(QStringLiteral("txtPassword"));
+    return trimTrailingBlanks(Decrypt(user_.field(QStringLiteral("Password2")).toString())) ==
+           text(QStringLiteral("txtPassword"));
 }
 
 void frmLogin::signIn() {
