@@ -63,10 +63,8 @@ struct Frmxls2::Impl {
         book = nullptr;
         sheets = {};
         xl.reset();
-        for (db::Recordset* records : {&employee, &employment, &project}) {
-            if (records->isOpen()) records->close();
-        }
-        if (connection.isOpen()) connection.close();
+        for (db::Recordset* records : {&employee, &employment, &project}) records->close();
+        connection.close();
     }
 };
 

@@ -73,7 +73,6 @@ struct EmpImg::Impl {
     OpenFileDialog dialog;
 
     void openEmployee(const QString& sql, int cursorType, int options) {
-        if (recordset.isOpen()) recordset.close();
         recordset.open(sql, &connection, cursorType, db::adLockOptimistic, options);
     }
 };
