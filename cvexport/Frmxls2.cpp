@@ -52,7 +52,6 @@ struct Frmxls2::Impl {
     std::unique_ptr<Application> xl;
     Workbook* book = nullptr;
     std::array<Worksheet*, 6> sheets{};
-    std::array<QString, 5> queries;
     db::Connection connection;
     db::Recordset employee;
     db::Recordset employment;
@@ -102,10 +101,9 @@ void Frmxls2::RunXl_Click() {
         std::array<QueryTable*, 5> tables{};
         for (std::size_t i = 0; i < kDetailLists.size(); ++i) {
             const DetailList& list = kDetailLists[i];
-            run.queries[i] = forCurrentEmployee(list.query);
             Worksheet& sheet = run.sheet(list.sheet);
             tables[i] = &sheet.queryTables().add(MainModule::ExcelConnectString(), sheet.range(list.destination),
-                                                 run.queries[i]);
+                                                 forCurrentEmployee(list.query));
         }
 
         // 6. Every list filled before anything else is written.
