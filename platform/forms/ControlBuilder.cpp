@@ -93,15 +93,25 @@ void limitLength(QLineEdit* edit, int maxLength) {
         });
 }
 
+// Disabled boxes still show data (an id, a date filled by a picker, a computed age): their text is
+// drawn in the darker grey of disabled text, not faded to near-invisible.
+void keepDisabledTextReadable(QWidget* box) {
+    QPalette palette = box->palette();
+    palette.setColor(QPalette::Disabled, QPalette::Text, QColor(109, 109, 109));
+    box->setPalette(palette);
+}
+
 QWidget* createTextBox(const Control& c, QWidget* parent) {
     const QString text = QString::fromUtf8(c.caption);
     if (c.multiLine) {
         auto* edit = new QPlainTextEdit(parent);
+        keepDisabledTextReadable(edit);
         if (c.maxLength > 0) limitLength(edit, c.maxLength);
         edit->setPlainText(text);
         return edit;
     }
     auto* edit = new QLineEdit(parent);
+    keepDisabledTextReadable(edit);
     if (c.maxLength > 0) limitLength(edit, c.maxLength);
     if (c.password) {
         edit->setEchoMode(QLineEdit::Password);
