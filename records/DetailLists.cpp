@@ -6,6 +6,7 @@
 #include "platform/forms/DataGrid.h"
 #include "platform/forms/Form.h"
 #include "platform/forms/Services.h"
+#include "records/AgeStatements.h"
 #include "records/EmployeeFields.h"
 
 #include <QCoreApplication>
@@ -19,7 +20,6 @@ namespace {
 
 const QString kGridDateFormat = QStringLiteral("dd/mmm/yyyy");
 const QString kNewRowDate = QStringLiteral("01/01/1900");
-const QString kFamilyAgeStatement = QStringLiteral("Update FamilyTree Set Age = Year(date()) - Year(DOB)");
 
 struct ColumnWidth {
     const char* field;

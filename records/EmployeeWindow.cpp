@@ -6,6 +6,7 @@
 #include "common/SqlText.h"
 #include "cvexport/Frmxls2.h"
 #include "platform/forms/DataGrid.h"
+#include "records/AgeStatements.h"
 #include "records/EmpImg.h"
 #include "records/EmployeeFields.h"
 
@@ -74,8 +75,8 @@ bool EmployeeWindow::readOnlyLevel() const { return traits_.followsUserLevel && 
 bool EmployeeWindow::hasCurrentRow() const { return list_.isOpen() && !list_.bof() && !list_.eof(); }
 
 void EmployeeWindow::runAgeStatements() {
-    connection_.execute(QStringLiteral("Update Employee Set Age = Year(date()) - Year(DOB)"));
-    connection_.execute(QStringLiteral("Update FamilyTree Set Age = Year(date()) - Year(DOB)"));
+    connection_.execute(kEmployeeAgeStatement);
+    connection_.execute(kFamilyAgeStatement);
 }
 
 // ---- Loading ----
