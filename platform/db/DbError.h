@@ -1,20 +1,13 @@
 #pragma once
 
-#include <QString>
-
-#include <stdexcept>
+#include "platform/error/PlatformError.h"
 
 namespace db {
 
-// Every failure of the data layer: description() is a sentence a user can read.
-class DbError : public std::runtime_error {
+// Every failure of the data layer.
+class DbError : public platform::PlatformError {
 public:
-    explicit DbError(const QString& description)
-        : std::runtime_error(description.toStdString()), description_(description) {}
-    const QString& description() const { return description_; }
-
-private:
-    QString description_;
+    using platform::PlatformError::PlatformError;
 };
 
 }  // namespace db

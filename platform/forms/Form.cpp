@@ -4,7 +4,7 @@
 #include "DataGrid.h"
 #include "MonthCalendar.h"
 #include "Picture.h"
-#include "platform/db/DbError.h"
+#include "platform/error/PlatformError.h"
 
 #include <QAbstractButton>
 #include <QCloseEvent>
@@ -429,7 +429,7 @@ void guarded(const std::function<void()>& handler) {
 QString describeCurrentException() {
     try {
         throw;
-    } catch (const db::DbError& error) {
+    } catch (const platform::PlatformError& error) {
         return error.description();
     } catch (const std::exception& error) {
         return QString::fromUtf8(error.what());

@@ -105,7 +105,7 @@ private:
 
 // Runs a handler at the event boundary: any error is shown in a critical box and swallowed.
 void guarded(const std::function<void()>& handler);
-// The description of the error being handled (DbError, std::exception or unknown).
+// The description of the error being handled (a platform error, std::exception or unknown).
 QString describeCurrentException();
 
 // The single shared instance of each window class.

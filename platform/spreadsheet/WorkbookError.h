@@ -1,13 +1,13 @@
 #pragma once
 
-#include "platform/db/DbError.h"
+#include "platform/error/PlatformError.h"
 
 namespace spreadsheet {
 
-// A call the workbook refuses or cannot carry out; description() is a sentence a user can read.
-class WorkbookError : public db::DbError {
+// A call the workbook refuses or cannot carry out.
+class WorkbookError : public platform::PlatformError {
 public:
-    using db::DbError::DbError;
+    using platform::PlatformError::PlatformError;
 };
 
 }  // namespace spreadsheet
