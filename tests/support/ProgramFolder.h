@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/forms/Services.h"
+#include "tests/support/QtPrinting.h"
 
 #include <QString>
 #include <QTemporaryDir>
