@@ -2,12 +2,9 @@
 
 #include "common/Password.h"
 #include "common/SqlText.h"
-#include "platform/db/DbError.h"
+#include "platform/db/Connection.h"
 
 #include <QFile>
-#include <QFileInfo>
-
-#include <sqlite3.h>
 
 // Text columns compare without regard to case, as the statements expect; dates are ISO text in
 // DATETIME columns; every table has a row id so that recordsets can write rows back.
@@ -162,42 +159,22 @@ CREATE TABLE project (
 CREATE INDEX project_empid ON project(empid);
 )sql";
 
-namespace {
-
-void check(sqlite3* handle, int rc, const QString& what) {
-    if (rc != SQLITE_OK) {
-        throw db::DbError(QStringLiteral("Could not %1: %2.").arg(what, QString::fromUtf8(sqlite3_errmsg(handle))));
-    }
-}
-
-}  // namespace
-
 void createDatabase(const QString& nativePath) {
-    if (QFileInfo::exists(nativePath)) {
-        throw db::DbError(QStringLiteral("The file %1 exists already and was left as it is.").arg(nativePath));
-    }
-    sqlite3* handle = nullptr;
-    int rc = sqlite3_open_v2(nativePath.toUtf8().constData(), &handle,
-                             SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_EXRESCODE, nullptr);
-    if (rc != SQLITE_OK) {
-        QString reason = handle ? QString::fromUtf8(sqlite3_errmsg(handle)) : QStringLiteral("out of memory");
-        sqlite3_close(handle);
-        throw db::DbError(QStringLiteral("Could not create the database file %1: %2.").arg(nativePath, reason));
-    }
+    db::Connection connection;
+    connection.create(nativePath);
     const QString seed = QStringLiteral(
-        "BEGIN;%1"
-        "INSERT INTO usertable (username, password2, ulevel, descriptions) VALUES ('admin', '%2', 9, 'Admin');"
+        "INSERT INTO usertable (username, password2, ulevel, descriptions) VALUES ('admin', '%1', 9, 'Admin');"
         "INSERT INTO companyinfo (softwareowner, companyno, Address, otel, ofax, oemail, defaultheader, FileName) "
-        "VALUES ('', '', '', '', '', '', '', '');"
-        "COMMIT;")
-        .arg(QString::fromUtf8(kSchemaSql), sqlEscape(Encrypt(QStringLiteral("admin"))));
+        "VALUES ('', '', '', '', '', '', '', '');")
+        .arg(sqlEscape(Encrypt(QStringLiteral("admin"))));
     try {
-        check(handle, sqlite3_exec(handle, seed.toUtf8().constData(), nullptr, nullptr, nullptr),
-              QStringLiteral("create the tables in %1").arg(nativePath));
+        connection.transaction([&] {
+            connection.execute(QString::fromUtf8(kSchemaSql));
+            connection.execute(seed);
+        });
     } catch (...) {
-        sqlite3_close(handle);
-        QFile::remove(nativePath);
+        connection.close();
+        QFile::remove(nativePath);   // no half-made database is left for the program to find
         throw;
     }
-    sqlite3_close(handle);
 }

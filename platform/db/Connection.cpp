@@ -70,10 +70,22 @@ void Connection::open(const QString& connectionText, const QString&, const QStri
     const QFileInfo info(path);
     if (!info.exists()) throw DbError(QStringLiteral("The database file %1 could not be found.").arg(path));
     if (info.isDir()) throw DbError(QStringLiteral("%1 is a folder, not a database file.").arg(path));
+    openFile(path, SQLITE_OPEN_READWRITE);
+}
 
-    const auto fail = [&](sqlite3* handle, int rc) { throw DbError(sqlite::openFailure(handle, rc, path)); };
+void Connection::create(const QString& nativePath) {
+    close();
+    if (QFileInfo::exists(nativePath)) {
+        throw DbError(QStringLiteral("The file %1 exists already and was left as it is.").arg(nativePath));
+    }
+    openFile(nativePath, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE);
+}
+
+void Connection::openFile(const QString& path, int flags) {
+    const QStringView action = flags & SQLITE_OPEN_CREATE ? u"create" : u"open";
+    const auto fail = [&](sqlite3* handle, int rc) { throw DbError(sqlite::openFailure(handle, rc, path, action)); };
     sqlite3* handle = nullptr;
-    const int rc = sqlite3_open_v2(path.toUtf8().constData(), &handle, SQLITE_OPEN_READWRITE, nullptr);
+    const int rc = sqlite3_open_v2(path.toUtf8().constData(), &handle, flags, nullptr);
     try {
         if (rc != SQLITE_OK) fail(handle, rc);
         if (sqlite3_db_readonly(handle, "main") == 1) fail(handle, SQLITE_READONLY);

@@ -32,6 +32,9 @@ public:
     // Fails with DbError (nothing created) when the file is missing, is no database or cannot be read.
     void open(const QString& connectionText, const QString& userId = {}, const QString& password = {},
               int options = adOptionUnspecified);
+    // Creates a new, empty database file at a native path and opens it. An existing file is
+    // refused and left as it is (open() never creates one).
+    void create(const QString& nativePath);
     // Runs a statement that returns no rows; returns the number of rows it changed.
     long execute(const QString& sql, int options = adOptionUnspecified);
     void close();
@@ -62,6 +65,8 @@ public:
     static QString dataSource(const QString& connectionText);
 
 private:
+    void openFile(const QString& path, int flags);
+
     std::shared_ptr<const Connection*> life_ = std::make_shared<const Connection*>(this);
     sqlite3* handle_ = nullptr;
     int cursorLocation_ = adUseServer;

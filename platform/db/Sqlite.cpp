@@ -42,8 +42,8 @@ QString capitalised(QString text) {
 
 }  // namespace
 
-QString openFailure(sqlite3* handle, int rc, const QString& path) {
-    return QStringLiteral("Could not open the database file %1: %2.").arg(path, reason(handle, rc));
+QString openFailure(sqlite3* handle, int rc, const QString& path, QStringView action) {
+    return QStringLiteral("Could not %1 the database file %2: %3.").arg(action, path, reason(handle, rc));
 }
 
 QString statementFailure(sqlite3* handle, int rc, const QString& sql) {

@@ -12,7 +12,7 @@ struct sqlite3_stmt;
 namespace db::sqlite {
 
 // Sentences a user can read, about the file and what was left undone; never the statement itself.
-QString openFailure(sqlite3* handle, int rc, const QString& path);
+QString openFailure(sqlite3* handle, int rc, const QString& path, QStringView action = u"open");
 QString statementFailure(sqlite3* handle, int rc, const QString& sql);
 [[noreturn]] void failStatement(sqlite3* handle, int rc, const QString& sql);
 

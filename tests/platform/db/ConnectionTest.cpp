@@ -7,6 +7,7 @@
 #include "tests/support/ProgramFolder.h"
 
 #include <QFile>
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 #include <sqlite3.h>
@@ -45,6 +46,28 @@ TEST(ConnectionOpen, MissingFileIsNamedAndNotCreated) {
     EXPECT_FALSE(QFile::exists(folder.databasePath()));
     EXPECT_FALSE(connection.isOpen());
     EXPECT_TRUE(errorOf([&] { connection.open(BaseSetup::BlankConnectString()); }).contains("names no database"));
+}
+
+TEST(ConnectionCreate, MakesANewEmptyDatabaseButNeverReplacesAFile) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath("new.db");
+    db::Connection connection;
+    connection.create(path);
+    connection.execute("create table t (x); insert into t values (1)");
+    connection.close();
+    connection.open("Data Source=" + path);
+    EXPECT_EQ(single(connection, "select x from t").toInt(), 1);
+    connection.close();
+
+    const QString error = errorOf([&] { connection.create(path); });
+    EXPECT_TRUE(error.contains("exists already")) << error.toStdString();
+    EXPECT_FALSE(connection.isOpen());
+    connection.open("Data Source=" + path);
+    EXPECT_EQ(single(connection, "select count(*) from t").toInt(), 1);
+
+    const QString nowhere = dir.filePath("no folder/new.db");
+    EXPECT_TRUE(errorOf([&] { connection.create(nowhere); }).startsWith("Could not create the database file"));
+    EXPECT_FALSE(QFile::exists(nowhere));
 }
 
 TEST(ConnectionOpen, FileThatIsNoDatabaseIsRefused) {
