@@ -29,6 +29,9 @@ TEST(CreateDatabase, NewFileHoldsTheTablesOneAdministratorAndOneCompanyRow) {
     EXPECT_EQ(rs.field("password2").toString(), Encrypt("admin"));
     EXPECT_EQ(rs.field("ulevel").toInt(), 9);
     EXPECT_EQ(rs.field("descriptions").toString(), "Admin");
+    // The program's statements find texts without regard to case.
+    rs.open("select count(*) as n from usertable where username='ADMIN'", &connection);
+    EXPECT_EQ(rs.field("n").toInt(), 1);
     rs.open("select count(*) as n from companyinfo", &connection);
     EXPECT_EQ(rs.field("n").toInt(), 1);
 }
