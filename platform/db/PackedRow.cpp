@@ -69,33 +69,18 @@ void PackedRow::Builder::addRaw(Value::Type type, const void* data, qsizetype si
     payload_.append(static_cast<const char*>(data), size);
 }
 
-void PackedRow::Builder::addNull() { addRaw(Value::Type::Null, nullptr, 0); }
-void PackedRow::Builder::addInteger(std::int64_t value) { addRaw(Value::Type::Integer, &value, sizeof value); }
-void PackedRow::Builder::addDouble(double value) { addRaw(Value::Type::Double, &value, sizeof value); }
-void PackedRow::Builder::addText(const char* utf8, qsizetype size) { addRaw(Value::Type::Text, utf8, size); }
-void PackedRow::Builder::addBytes(const char* data, qsizetype size) { addRaw(Value::Type::Bytes, data, size); }
-
-void PackedRow::Builder::addDate(const QDate& date) {
-    const std::int64_t day = date.toJulianDay();
-    addRaw(Value::Type::Date, &day, sizeof day);
-}
+void PackedRow::Builder::addText(QByteArrayView utf8) { addRaw(Value::Type::Text, utf8.data(), utf8.size()); }
+void PackedRow::Builder::addBytes(QByteArrayView bytes) { addRaw(Value::Type::Bytes, bytes.data(), bytes.size()); }
 
 void PackedRow::Builder::add(const Value& value) {
+    const auto addNumber = [&](Value::Type type, auto number) { addRaw(type, &number, sizeof number); };
     switch (value.type()) {
-    case Value::Type::Null: addNull(); break;
-    case Value::Type::Integer: addInteger(value.toInt()); break;
-    case Value::Type::Double: addDouble(value.toDouble()); break;
-    case Value::Type::Date: addDate(value.toDate()); break;
-    case Value::Type::Text: {
-        const QByteArray utf8 = value.toString().toUtf8();
-        addText(utf8.constData(), utf8.size());
-        break;
-    }
-    case Value::Type::Bytes: {
-        const QByteArray bytes = value.toBytes();
-        addBytes(bytes.constData(), bytes.size());
-        break;
-    }
+    case Value::Type::Null: addRaw(Value::Type::Null, nullptr, 0); break;
+    case Value::Type::Integer: addNumber(Value::Type::Integer, value.toInt()); break;
+    case Value::Type::Double: addNumber(Value::Type::Double, value.toDouble()); break;
+    case Value::Type::Date: addNumber(Value::Type::Date, std::int64_t{value.toDate().toJulianDay()}); break;
+    case Value::Type::Text: addText(value.toString().toUtf8()); break;
+    case Value::Type::Bytes: addBytes(value.toBytes()); break;
     }
 }
 

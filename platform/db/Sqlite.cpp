@@ -94,33 +94,33 @@ bool Statement::step() {
     failStatement(handle_, rc, sql_);
 }
 
-void Statement::addColumn(int index, bool dateColumn, PackedRow::Builder& row) const {
+Value Statement::column(int index, bool dateColumn) const {
     switch (sqlite3_column_type(stmt_, index)) {
-    case SQLITE_INTEGER: row.addInteger(sqlite3_column_int64(stmt_, index)); break;
-    case SQLITE_FLOAT: row.addDouble(sqlite3_column_double(stmt_, index)); break;
+    case SQLITE_INTEGER: return Value(static_cast<std::int64_t>(sqlite3_column_int64(stmt_, index)));
+    case SQLITE_FLOAT: return Value(sqlite3_column_double(stmt_, index));
     case SQLITE_TEXT: {
         const auto* chars = reinterpret_cast<const char*>(sqlite3_column_text(stmt_, index));
-        const int size = sqlite3_column_bytes(stmt_, index);
-        const QString text = dateColumn ? QString::fromUtf8(chars, size) : QString();
-        if (dateColumn && isStoredDateText(text)) {
-            row.addDate(parseDateText(text));
-        } else {
-            row.addText(chars, size);
-        }
-        break;
+        const QString text = QString::fromUtf8(chars, sqlite3_column_bytes(stmt_, index));
+        if (dateColumn && isStoredDateText(text)) return Value(parseDateText(text));
+        return Value(text);
     }
-    case SQLITE_BLOB:
-        row.addBytes(static_cast<const char*>(sqlite3_column_blob(stmt_, index)), sqlite3_column_bytes(stmt_, index));
-        break;
-    default: row.addNull();
+    case SQLITE_BLOB: {
+        const auto* bytes = static_cast<const char*>(sqlite3_column_blob(stmt_, index));
+        return Value(QByteArray(bytes, sqlite3_column_bytes(stmt_, index)));
+    }
+    default: return Value();
     }
 }
 
-Value Statement::column(int index, bool dateColumn) const {
-    PackedRow::Builder row;
-    addColumn(index, dateColumn, row);
-    RowArena arena;
-    return row.finish(arena).at(0);
+void Statement::addColumn(int index, bool dateColumn, PackedRow::Builder& row) const {
+    const int type = sqlite3_column_type(stmt_, index);
+    if (type == SQLITE_TEXT && !dateColumn) {
+        row.addText({reinterpret_cast<const char*>(sqlite3_column_text(stmt_, index)), sqlite3_column_bytes(stmt_, index)});
+    } else if (type == SQLITE_BLOB) {
+        row.addBytes({static_cast<const char*>(sqlite3_column_blob(stmt_, index)), sqlite3_column_bytes(stmt_, index)});
+    } else {
+        row.add(column(index, dateColumn));
+    }
 }
 
 }  // namespace db::sqlite

@@ -29,8 +29,9 @@ public:
     sqlite3_stmt* get() const { return stmt_; }
 
     // The column of the current row; in a date column the stored date text is a Date.
-    void addColumn(int index, bool dateColumn, PackedRow::Builder& row) const;
     Value column(int index, bool dateColumn) const;
+    // The same into a row; texts and bytes go in as SQLite holds them, without a Value in between.
+    void addColumn(int index, bool dateColumn, PackedRow::Builder& row) const;
 
 private:
     sqlite3* handle_;
