@@ -1,7 +1,6 @@
 #include "platform/db/PackedRow.h"
 
 #include <algorithm>
-#include <cstdlib>
 #include <cstring>
 #include <new>
 
@@ -20,41 +19,25 @@ template <typename T> T readAt(const char* at) {
 constexpr size_t kFirstBlock = 16 * 1024;
 constexpr size_t kHugePage = 2 * 1024 * 1024;
 
-// Blocks of a huge page's size are mapped on a huge-page boundary and offered to the kernel as huge
-// pages: a large result is touched in a few faults instead of one per small page.
-char* mapHugeBlock(size_t size) {
-    void* mapping = mmap(nullptr, size + kHugePage, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
-    if (mapping == MAP_FAILED) throw std::bad_alloc();
-    auto* start = static_cast<char*>(mapping);
-    auto* aligned = reinterpret_cast<char*>((reinterpret_cast<uintptr_t>(start) + kHugePage - 1) & ~(kHugePage - 1));
-    if (aligned > start) munmap(start, size_t(aligned - start));
-    munmap(aligned + size, size_t(start + size + kHugePage - (aligned + size)));
-    madvise(aligned, size, MADV_HUGEPAGE);
-    return aligned;
+// A block of a huge page's size starts on a huge-page boundary and is offered to the kernel as a
+// huge page; smaller ones come from malloc as they are.
+char* newBlock(size_t size) {
+    const bool huge = size % kHugePage == 0;
+    void* block = huge ? std::aligned_alloc(kHugePage, size) : std::malloc(size);
+    if (!block) throw std::bad_alloc();
+    if (huge) madvise(block, size, MADV_HUGEPAGE);
+    return static_cast<char*>(block);
 }
 
 }  // namespace
-
-RowArena::~RowArena() {
-    for (const Block& block : blocks_) {
-        if (block.mapped) {
-            munmap(block.data, block.size);
-        } else {
-            std::free(block.data);
-        }
-    }
-}
 
 char* RowArena::allocate(size_t size) {
     size = (size + 7) & ~size_t{7};
     if (size > left_) {
         lastBlock_ = std::min(kHugePage, lastBlock_ == 0 ? kFirstBlock : lastBlock_ * 2);
-        const size_t block = size > lastBlock_ ? size : lastBlock_;
-        const bool huge = block % kHugePage == 0;
-        char* data = huge ? mapHugeBlock(block) : static_cast<char*>(std::malloc(block));
-        if (!data) throw std::bad_alloc();
-        blocks_.push_back({data, block, huge});
-        next_ = data;
+        const size_t block = std::max(size, lastBlock_);
+        blocks_.emplace_back(newBlock(block));
+        next_ = blocks_.back().get();
         left_ = block;
     }
     char* result = next_;
