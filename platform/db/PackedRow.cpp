@@ -36,8 +36,9 @@ char* RowArena::allocate(size_t size) {
     if (size > left_) {
         lastBlock_ = std::min(kHugePage, lastBlock_ == 0 ? kFirstBlock : lastBlock_ * 2);
         const size_t block = std::max(size, lastBlock_);
-        blocks_.emplace_back(newBlock(block));
-        next_ = blocks_.back().get();
+        std::unique_ptr<char, Free> fresh(newBlock(block));
+        next_ = fresh.get();
+        blocks_.push_back(std::move(fresh));
         left_ = block;
     }
     char* result = next_;
