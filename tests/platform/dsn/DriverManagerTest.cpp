@@ -41,17 +41,17 @@ QString firstValue(const QString& dataSource, const QString& query) {
 }
 
 TEST_F(UserIniTest, ARegisteredDataSourceOpensItsFileThroughTheDriverManager) {
-    const QString file = dir.filePath("Main DB.mdb");
+    const QString file = dir.filePath("Sales Data.mdb");
     sqlite3* db = nullptr;
     ASSERT_EQ(sqlite3_open(QFile::encodeName(file).constData(), &db), SQLITE_OK);
-    ASSERT_EQ(sqlite3_exec(db, "CREATE TABLE usertable (username TEXT); INSERT INTO usertable VALUES ('admin');",
+    ASSERT_EQ(sqlite3_exec(db, "CREATE TABLE item (name TEXT); INSERT INTO item VALUES ('bolt');",
                            nullptr, nullptr, nullptr),
               SQLITE_OK);
     sqlite3_close(db);
 
-    const QString attributes = "DSN=Quorvel Test" + QString(QChar(0)) + "DBQ=" + file + QChar(0);
+    const QString attributes = "DSN=Sales Test" + QString(QChar(0)) + "DBQ=" + file + QChar(0);
     ASSERT_TRUE(dsn::sqlConfigDataSource(dsn::kOdbcAddDsn, "Microsoft Access Driver (*.mdb)", attributes));
-    EXPECT_EQ(firstValue("Quorvel Test", "SELECT username FROM usertable"), "admin");
+    EXPECT_EQ(firstValue("Sales Test", "SELECT name FROM item"), "bolt");
 }
 
 }  // namespace
