@@ -72,7 +72,7 @@ void BM_CvRun(benchmark::State& state) {
         // Replace the file of the run before, and do not open it.
         if (QFile::exists(folder.driveC() + "/Pravel.xls")) services.boxes.answers.push_back(forms::Answer::Yes);
         services.boxes.answers.push_back(forms::Answer::No);
-        forms::get<cvexport::Frmxls2>().press("RunXl");
+        forms::get<cvexport::Frmxls2>().press(cvexport::generatorControls::RunXl);
         forms::unload<cvexport::Frmxls2>();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }

@@ -2,6 +2,7 @@
 #include "common/BaseSetup.h"
 #include "platform/db/Connection.h"
 #include "platform/forms/Form.h"
+#include "records/EmployeeControls.h"
 #include "records/CustEdit.h"
 #include "tests/support/ProgramFolder.h"
 
@@ -9,6 +10,8 @@
 #include <QMdiArea>
 
 #include <benchmark/benchmark.h>
+
+using namespace records::employeeControls;
 
 
 namespace {
@@ -72,10 +75,10 @@ void BM_DetailsSwitch(benchmark::State& state) {
     Program program;
     auto& window = openEditor();
     for (auto _ : state) {
-        window.press(QStringLiteral("CinDe"));
+        window.press(CinDe);
         QCoreApplication::processEvents();
         state.PauseTiming();
-        window.press(QStringLiteral("CinDe"));
+        window.press(CinDe);
         QCoreApplication::processEvents();
         state.ResumeTiming();
     }

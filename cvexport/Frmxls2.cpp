@@ -20,7 +20,7 @@ namespace {
 const forms::WindowDesign kWindow{.caption = "Form1", .clientWidth = 4680, .clientHeight = 3195};
 
 const forms::Control kDesign[] = {
-    {.name = "RunXl", .kind = forms::Kind::Button, .caption = "Run Excel", .left = 1560, .top = 1320,
+    {.name = generatorControls::RunXl, .kind = forms::Kind::Button, .caption = "Run Excel", .left = 1560, .top = 1320,
      .width = 1455, .height = 495},
 };
 
@@ -68,7 +68,7 @@ struct Frmxls2::Impl {
 };
 
 Frmxls2::Frmxls2() : Form(kWindow, kDesign), d_(std::make_unique<Impl>()) {
-    onClick("RunXl", [this] { RunXl_Click(); });
+    onClick(generatorControls::RunXl, [this] { RunXl_Click(); });
 }
 
 Frmxls2::~Frmxls2() = default;

@@ -6,6 +6,10 @@
 
 namespace cvexport {
 
+namespace generatorControls {
+FORMS_CONTROL(RunXl);
+}  // namespace generatorControls
+
 // The CV generator: a hidden window. Pressing "RunXl" writes the CV of CurrentEmpId to
 // "C:\Pravel.xls" and offers to open it; the window unloads itself at the end of the run.
 class Frmxls2 : public forms::Form {

@@ -10,12 +10,15 @@
 #include "platform/forms/Picture.h"
 #include "records/CustEdit.h"
 #include "records/DesignPictures.h"
+#include "records/EmployeeControls.h"
 
 #include <QFileInfo>
 
 #include <array>
 
 namespace records {
+
+using namespace photoStoreControls;
 
 namespace {
 
@@ -25,14 +28,14 @@ constexpr forms::WindowDesign kWindow{
     .caption = "Employee Image", .clientWidth = 5760, .clientHeight = 2040, .mdiChild = false};
 
 constexpr std::array kDesign{
-    forms::Control{.name = "Image1", .kind = Kind::Image, .left = 120, .top = 120, .width = 1695, .height = 1455},
-    forms::Control{.name = "Text1", .kind = Kind::TextBox, .left = 2040, .top = 120, .width = 3495, .height = 285},
-    forms::Control{.name = "Text2", .kind = Kind::TextBox, .left = 2040, .top = 480, .width = 3495, .height = 285},
-    forms::Control{.name = "Command1", .kind = Kind::Button, .caption = "Save Image",
+    forms::Control{.name = Image1, .kind = Kind::Image, .left = 120, .top = 120, .width = 1695, .height = 1455},
+    forms::Control{.name = Text1, .kind = Kind::TextBox, .left = 2040, .top = 120, .width = 3495, .height = 285},
+    forms::Control{.name = Text2, .kind = Kind::TextBox, .left = 2040, .top = 480, .width = 3495, .height = 285},
+    forms::Control{.name = Command1, .kind = Kind::Button, .caption = "Save Image",
                    .left = 2040, .top = 960, .width = 1695, .height = 375},
-    forms::Control{.name = "Command2", .kind = Kind::Button, .caption = "Retrieve Image",
+    forms::Control{.name = Command2, .kind = Kind::Button, .caption = "Retrieve Image",
                    .left = 3840, .top = 960, .width = 1695, .height = 375},
-    forms::Control{.name = "Command3", .kind = Kind::Button, .caption = "Change Logo",
+    forms::Control{.name = Command3, .kind = Kind::Button, .caption = "Change Logo",
                    .left = 2040, .top = 1440, .width = 1695, .height = 375},
 };
 
@@ -87,10 +90,10 @@ struct EmpImg::Impl {
 };
 
 EmpImg::EmpImg() : forms::Form(kWindow, kDesign), d_(std::make_unique<Impl>()) {
-    picture("Image1")->setPicture(designPhoto());
-    onClick("Command1", [this] { saveImage(); });
-    onClick("Command2", [this] { retrieveImage(); });
-    onClick("Command3", [this] { changeLogo(); });
+    picture(Image1)->setPicture(designPhoto());
+    onClick(Command1, [this] { saveImage(); });
+    onClick(Command2, [this] { retrieveImage(); });
+    onClick(Command3, [this] { changeLogo(); });
 }
 
 EmpImg::~EmpImg() = default;
@@ -99,7 +102,7 @@ void EmpImg::load() {
     d_->dialog.filter = kFilter;
     d_->connection.open(QStringLiteral("Provider=Microsoft.Jet.OLEDB.4.0;") + BaseSetup::DataSourceString() +
                         QStringLiteral(";Persist Security Info=False"));
-    press("Command2");
+    press(Command2);
     showDialogFile();
 }
 
@@ -132,9 +135,9 @@ void EmpImg::retrieveImage() {
 }
 
 void EmpImg::saveImage() {
-    if (text("Text2").isEmpty()) setText("Text2", QStringLiteral("logo.bmp"));
+    if (text(Text2).isEmpty()) setText(Text2, QStringLiteral("logo.bmp"));
     if (storePhoto()) showOnEditor();
-    press("Command2");
+    press(Command2);
 }
 
 // The editor shows the store's picture, still the photo from before the change, whichever employee
@@ -151,8 +154,8 @@ bool EmpImg::storePhoto() {
     d_->openEmployee(employeeQuery("SELECT * from employee where empid='"), db::adOpenForwardOnly, db::adCmdText);
     const bool found = !d_->recordset.eof();
     if (found) {
-        SaveFileToDB(text("Text1"), &d_->recordset, kPictureField);
-        d_->recordset.setField(QStringLiteral("FileName"), text("Text2"));
+        SaveFileToDB(text(Text1), &d_->recordset, kPictureField);
+        d_->recordset.setField(QStringLiteral("FileName"), text(Text2));
         d_->recordset.update();
     }
     d_->recordset.close();
@@ -169,16 +172,16 @@ void EmpImg::changeLogo() {
                       forms::Buttons::OK, forms::Icon::Exclamation);
         return;
     }
-    setText("Text1", d_->dialog.fileName);
-    setText("Text2", d_->dialog.fileTitle);
-    press("Command1");
+    setText(Text1, d_->dialog.fileName);
+    setText(Text2, d_->dialog.fileTitle);
+    press(Command1);
     showDialogFile();
 }
 
 // Shows the file that the dialog names, which after a retrieval is the photo as the database gave it.
 void EmpImg::showDialogFile() {
     if (keepsDesignPictures()) return;
-    auto* image = picture("Image1");
+    auto* image = picture(Image1);
     if (d_->dialog.fileName.isEmpty()) {
         image->clearPicture();
     } else {
@@ -187,7 +190,7 @@ void EmpImg::showDialogFile() {
 }
 
 void takeStorePhoto(forms::Form& window) {
-    window.picture(QStringLiteral("Image1"))->setPicture(forms::get<EmpImg>().picture(QStringLiteral("Image1"))->picture());
+    window.picture(employeeControls::Image1)->setPicture(forms::get<EmpImg>().picture(Image1)->picture());
 }
 
 void usingPhotoStore(const std::function<void()>& use) {

@@ -6,6 +6,15 @@
 
 namespace records {
 
+namespace photoStoreControls {
+FORMS_CONTROL(Image1);
+FORMS_CONTROL(Text1);
+FORMS_CONTROL(Text2);
+FORMS_CONTROL(Command1);
+FORMS_CONTROL(Command2);
+FORMS_CONTROL(Command3);
+}  // namespace photoStoreControls
+
 // The employee photo store: a hidden window, never shown, driven by the employee windows.
 // Touching it loads it, which writes the photo of CurrentEmpId out to the program folder, names
 // that file in EmpPicturePath and shows it in Image1. "Command3" changes the photo.

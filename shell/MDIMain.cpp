@@ -16,19 +16,21 @@
 
 namespace shell {
 
+using namespace mainMenus;
+
 namespace {
 
 MDIMain* theInstance = nullptr;
 
 struct MenuItem {
-    const char* name;
+    forms::ControlName name;
     const char* caption;
     bool enabled = true;
     bool visible = true;
 };
 
 struct Menu {
-    const char* name;
+    forms::ControlName name;
     const char* caption;
     std::initializer_list<MenuItem> items;
 };
@@ -36,19 +38,19 @@ struct Menu {
 // The menu bar as designed. The report items are unavailable from the start and nothing makes
 // them available; "Employee' Family" is not even shown.
 const Menu kMenus[] = {
-    {"FileM", "File", {{"Cpwd", "Change Password"}, {"Quit", "Quit"}}},
-    {"CusM", "Pravel", {{"CusED", "Pravel Maintenance"}, {"CusLst", "Print Pravel"}}},
-    {"StkM",
+    {FileM, "File", {{Cpwd, "Change Password"}, {Quit, "Quit"}}},
+    {CusM, "Pravel", {{CusED, "Pravel Maintenance"}, {CusLst, "Print Pravel"}}},
+    {StkM,
      "Reporting",
-     {{"RptF", "Employee' Family", false, false},
-      {"RptS", "Working skill", false},
-      {"RptL", "Languages", false},
-      {"RptA", "Academic", false},
-      {"RptT", "Training", false},
-      {"RptE", "Employment History", false},
-      {"RptP", "Project Reference", false}}},
-    {"Users", "Users", {{"AddU", "User Maintenance"}}},
-    {"Abt", "About", {{"Cinfo", "Company Information"}, {"DevIn", "Developer Information"}}},
+     {{RptF, "Employee' Family", false, false},
+      {RptS, "Working skill", false},
+      {RptL, "Languages", false},
+      {RptA, "Academic", false},
+      {RptT, "Training", false},
+      {RptE, "Employment History", false},
+      {RptP, "Project Reference", false}}},
+    {Users, "Users", {{AddU, "User Maintenance"}}},
+    {Abt, "About", {{Cinfo, "Company Information"}, {DevIn, "Developer Information"}}},
 };
 
 }  // namespace
@@ -97,41 +99,41 @@ MDIMain::~MDIMain() {
 void MDIMain::buildMenus() {
     for (const Menu& spec : kMenus) {
         QMenu* menu = menuBar()->addMenu(QString::fromUtf8(spec.caption));
-        menu->setObjectName(QString::fromUtf8(spec.name));
-        menu->menuAction()->setObjectName(QString::fromUtf8(spec.name));
+        menu->setObjectName(spec.name.toString());
+        menu->menuAction()->setObjectName(spec.name.toString());
         for (const MenuItem& itemSpec : spec.items) {
             QAction* action = menu->addAction(QString::fromUtf8(itemSpec.caption));
-            action->setObjectName(QString::fromUtf8(itemSpec.name));
+            action->setObjectName(itemSpec.name.toString());
             action->setEnabled(itemSpec.enabled);
             action->setVisible(itemSpec.visible);
         }
     }
-    onItem(QStringLiteral("Quit"), quitProgram);
-    onItem(QStringLiteral("CusED"), [] { forms::get<records::CustEdit>().showWindow(); });
-    onItem(QStringLiteral("CusLst"), [] { forms::get<records::PntPravel>().showWindow(); });
+    onItem(Quit, quitProgram);
+    onItem(CusED, [] { forms::get<records::CustEdit>().showWindow(); });
+    onItem(CusLst, [] { forms::get<records::PntPravel>().showWindow(); });
 }
 
-QMenu* MDIMain::menu(const QString& name) const {
+QMenu* MDIMain::menu(forms::ControlName name) const {
     for (QMenu* menu : menuBar()->findChildren<QMenu*>(QString(), Qt::FindDirectChildrenOnly)) {
-        if (menu->objectName() == name) return menu;
+        if (menu->objectName() == name.toString()) return menu;
     }
-    throw std::logic_error("no menu " + name.toStdString());
+    throw std::logic_error("no menu " + name.toString().toStdString());
 }
 
-QAction* MDIMain::item(const QString& name) const {
+QAction* MDIMain::item(forms::ControlName name) const {
     for (QMenu* menu : menuBar()->findChildren<QMenu*>(QString(), Qt::FindDirectChildrenOnly)) {
         for (QAction* action : menu->actions()) {
-            if (action->objectName() == name) return action;
+            if (action->objectName() == name.toString()) return action;
         }
     }
-    throw std::logic_error("no menu item " + name.toStdString());
+    throw std::logic_error("no menu item " + name.toString().toStdString());
 }
 
-void MDIMain::setMenuEnabled(const QString& name, bool enabled) { menu(name)->menuAction()->setEnabled(enabled); }
+void MDIMain::setMenuEnabled(forms::ControlName name, bool enabled) { menu(name)->menuAction()->setEnabled(enabled); }
 
-bool MDIMain::isMenuEnabled(const QString& name) const { return menu(name)->menuAction()->isEnabled(); }
+bool MDIMain::isMenuEnabled(forms::ControlName name) const { return menu(name)->menuAction()->isEnabled(); }
 
-void MDIMain::onItem(const QString& name, std::function<void()> action) {
+void MDIMain::onItem(forms::ControlName name, std::function<void()> action) {
     connect(item(name), &QAction::triggered, this, [action] { forms::guarded(action); });
 }
 

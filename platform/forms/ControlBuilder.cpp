@@ -25,7 +25,6 @@ namespace {
 // Frames without a border are QFrames, which have no title of their own: the caption is kept here.
 constexpr const char* kCaptionProperty = "designCaption";
 
-bool sameName(const char* a, const char* b) { return QString::fromUtf8(a).compare(QString::fromUtf8(b), Qt::CaseInsensitive) == 0; }
 
 void applyChange(Control& base, const ControlChange& change) {
     const Control& c = change.control;
@@ -200,7 +199,7 @@ std::vector<Control> mergedDesign(std::span<const Control> design, std::span<con
     std::vector<Control> merged(design.begin(), design.end());
     for (const ControlChange& change : changes) {
         auto base = std::find_if(merged.begin(), merged.end(),
-                                 [&](const Control& c) { return sameName(c.name, change.control.name); });
+                                 [&](const Control& c) { return c.name == change.control.name; });
         if (base == merged.end()) {
             merged.push_back(change.control);
         } else {
@@ -239,7 +238,7 @@ void applyColours(QWidget* widget, Colour back, Colour fore) {
 
 QWidget* createControl(const Control& c, QWidget* container) {
     QWidget* widget = createWidget(c, container);
-    widget->setObjectName(QString::fromUtf8(c.name));
+    widget->setObjectName(c.name.toString());
     widget->setGeometry(twipsRect(c.left, c.top, c.width, c.height));
     widget->setEnabled(c.enabled);
     // Only graphical buttons are drawn in their back colour.

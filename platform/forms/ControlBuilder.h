@@ -17,7 +17,7 @@ std::vector<Control> mergedDesign(std::span<const Control> design, std::span<con
 // Creates the widget of one design row inside its container, placed, captioned and styled.
 QWidget* createControl(const Control& control, QWidget* container);
 
-// The page of a tab control that holds the rows of container "SSTab1:2". Positions on a page are
+// The page of a tab control that holds the rows placed on it. Positions on a page are
 // counted from the tab control's top-left, tabs included: pageOffset is where the page begins.
 QWidget* tabPage(QWidget* tabControl, int page, QPoint* pageOffset);
 

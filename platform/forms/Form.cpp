@@ -32,6 +32,7 @@ namespace {
 
 struct Handlers {
     std::function<void()> click, dblClick, change, validate;
+    std::function<void(int)> headClick;
 };
 
 struct Loaded {
@@ -59,7 +60,7 @@ struct HandlerScope {
     HandlerScope& operator=(const HandlerScope&) = delete;
 };
 
-QString key(const QString& name) { return name.toLower(); }
+QString key(ControlName name) { return name.toString().toLower(); }
 
 void forget(const Form* form) {
     auto& loaded = registry();
@@ -87,7 +88,7 @@ struct Form::Impl {
     QSize clientSize;
     bool unloading = false;
 
-    Handlers& handlersOf(const Form& form, const QString& name);
+    Handlers& handlersOf(const Form& form, ControlName name);
 
     QWidget* outer(Form* self) const { return subWindow ? static_cast<QWidget*>(subWindow.data()) : self; }
 
@@ -112,14 +113,15 @@ struct Form::Impl {
         if (subWindow) subWindow->resize(clientSize.grownBy(subWindow->contentsMargins()));
     }
 
-    void fire(const QObject* sender, std::function<void()> Handlers::*member) {
+    template <typename Handler, typename... Args>
+    void fire(const QObject* sender, Handler Handlers::*member, Args... args) {
         const auto name = names.find(sender);
         if (name == names.end()) return;
         const auto found = handlers.find(*name);
         if (found == handlers.end()) return;
         // A copy: the handler may replace itself while it runs.
-        const std::function<void()> handler = found.value().*member;
-        if (handler) guarded(handler);
+        const Handler handler = found.value().*member;
+        if (handler) guarded([&] { handler(args...); });
     }
 };
 
@@ -143,23 +145,20 @@ Form::Form(const WindowDesign& window, std::span<const Control> design, std::spa
         progress = false;
         for (std::size_t i = 0; i < rows.size(); ++i) {
             if (widgets[i]) continue;
-            const QString container = QString::fromUtf8(rows[i].container);
+            const Container& container = rows[i].container;
             QWidget* parent = this;
             QPoint offset;
-            if (!container.isEmpty()) {
-                const QString frameName = container.section(QLatin1Char(':'), 0, 0);
-                QWidget* frame = d_->controls.value(key(frameName));
+            if (!container.isWindow()) {
+                QWidget* frame = d_->controls.value(key(container.control));
                 if (!frame) continue;
-                parent = container.contains(QLatin1Char(':'))
-                             ? tabPage(frame, container.section(QLatin1Char(':'), 1).toInt(), &offset)
-                             : frame;
+                parent = container.page >= 0 ? tabPage(frame, container.page, &offset) : frame;
             }
             QWidget* widget = createControl(rows[i], parent);
             widget->move(widget->pos() - offset);
             widgets[i] = widget;
-            const QString name = QString::fromUtf8(rows[i].name);
+            const ControlName name = rows[i].name;
             if (d_->controls.contains(key(name))) {
-                throw std::logic_error(QStringLiteral("%1 is designed twice").arg(name).toStdString());
+                throw std::logic_error(QStringLiteral("%1 is designed twice").arg(name.toString()).toStdString());
             }
             d_->controls.insert(key(name), widget);
             d_->names.insert(widget, key(name));
@@ -169,7 +168,7 @@ Form::Form(const WindowDesign& window, std::span<const Control> design, std::spa
     for (std::size_t i = 0; i < rows.size(); ++i) {
         if (!widgets[i]) {
             throw std::logic_error(QStringLiteral("%1 lies in %2, which the design does not hold")
-                                       .arg(QString::fromUtf8(rows[i].name), QString::fromUtf8(rows[i].container))
+                                       .arg(rows[i].name.toString(), rows[i].container.control.toString())
                                        .toStdString());
         }
     }
@@ -227,6 +226,8 @@ Form::Form(const WindowDesign& window, std::span<const Control> design, std::spa
             combo->installEventFilter(this);
         } else if (auto* grid = qobject_cast<DataGrid*>(widget)) {
             connect(grid, &DataGrid::dblClick, this, fire(&Handlers::dblClick));
+            connect(grid, &DataGrid::headClick, this,
+                    [this, grid](int column) { d_->fire(grid, &Handlers::headClick, column); });
         } else if (auto* calendar = qobject_cast<MonthCalendar*>(widget)) {
             // A picked date is the calendar's click.
             connect(calendar, &MonthCalendar::datePicked, this, fire(&Handlers::click));
@@ -238,64 +239,69 @@ Form::Form(const WindowDesign& window, std::span<const Control> design, std::spa
 
 Form::~Form() { forget(this); }
 
-QWidget* Form::control(const QString& name) const {
+QWidget* Form::control(ControlName name) const {
     QWidget* widget = d_->controls.value(key(name));
-    if (!widget) throw std::logic_error(QStringLiteral("No control %1 in this window").arg(name).toStdString());
+    if (!widget) throw std::logic_error(QStringLiteral("No control %1 in this window").arg(name.toString()).toStdString());
     return widget;
 }
 
-bool Form::hasControl(const QString& name) const { return d_->controls.contains(key(name)); }
+bool Form::hasControl(ControlName name) const { return d_->controls.contains(key(name)); }
 
 namespace {
-template <typename T> T* controlOfKind(const Form& form, const QString& name, const char* kind) {
+template <typename T> T* controlOfKind(const Form& form, ControlName name, const char* kind) {
     T* widget = form.as<T>(name);
-    if (!widget) throw std::logic_error(QStringLiteral("%1 is not a %2").arg(name, QLatin1String(kind)).toStdString());
+    if (!widget) {
+        throw std::logic_error(QStringLiteral("%1 is not a %2").arg(name.toString(), QLatin1String(kind)).toStdString());
+    }
     return widget;
 }
 }  // namespace
 
-QLabel* Form::label(const QString& name) const { return controlOfKind<QLabel>(*this, name, "label"); }
-QPushButton* Form::button(const QString& name) const { return controlOfKind<QPushButton>(*this, name, "button"); }
-QComboBox* Form::combo(const QString& name) const { return controlOfKind<QComboBox>(*this, name, "combo box"); }
-QTabWidget* Form::tabs(const QString& name) const { return controlOfKind<QTabWidget>(*this, name, "tab control"); }
-DataGrid* Form::grid(const QString& name) const { return controlOfKind<DataGrid>(*this, name, "data grid"); }
-MonthCalendar* Form::calendar(const QString& name) const {
+QLabel* Form::label(ControlName name) const { return controlOfKind<QLabel>(*this, name, "label"); }
+QPushButton* Form::button(ControlName name) const { return controlOfKind<QPushButton>(*this, name, "button"); }
+QComboBox* Form::combo(ControlName name) const { return controlOfKind<QComboBox>(*this, name, "combo box"); }
+QTabWidget* Form::tabs(ControlName name) const { return controlOfKind<QTabWidget>(*this, name, "tab control"); }
+DataGrid* Form::grid(ControlName name) const { return controlOfKind<DataGrid>(*this, name, "data grid"); }
+MonthCalendar* Form::calendar(ControlName name) const {
     return controlOfKind<MonthCalendar>(*this, name, "month calendar");
 }
-Picture* Form::picture(const QString& name) const { return controlOfKind<Picture>(*this, name, "picture"); }
+Picture* Form::picture(ControlName name) const { return controlOfKind<Picture>(*this, name, "picture"); }
 
-QString Form::text(const QString& name) const { return controlText(control(name)); }
-void Form::setText(const QString& name, const QString& text) { setControlText(control(name), text); }
+QString Form::text(ControlName name) const { return controlText(control(name)); }
+void Form::setText(ControlName name, const QString& text) { setControlText(control(name), text); }
 
-void Form::setShown(const QString& name, bool visible) { control(name)->setVisible(visible); }
-bool Form::isShown(const QString& name) const { return !control(name)->isHidden(); }
+void Form::setShown(ControlName name, bool visible) { control(name)->setVisible(visible); }
+bool Form::isShown(ControlName name) const { return !control(name)->isHidden(); }
 
-void Form::setControlEnabled(const QString& name, bool enabled) { control(name)->setEnabled(enabled); }
-bool Form::isControlEnabled(const QString& name) const {
+void Form::setControlEnabled(ControlName name, bool enabled) { control(name)->setEnabled(enabled); }
+bool Form::isControlEnabled(ControlName name) const {
     // The control's own setting; a disabled container does not change it.
     return !control(name)->testAttribute(Qt::WA_ForceDisabled);
 }
 
 // The handlers of a control the design holds.
-Handlers& Form::Impl::handlersOf(const Form& form, const QString& name) {
+Handlers& Form::Impl::handlersOf(const Form& form, ControlName name) {
     form.control(name);
     return handlers[key(name)];
 }
 
-void Form::onClick(const QString& name, std::function<void()> handler) {
+void Form::onClick(ControlName name, std::function<void()> handler) {
     d_->handlersOf(*this, name).click = std::move(handler);
 }
-void Form::onDblClick(const QString& name, std::function<void()> handler) {
+void Form::onDblClick(ControlName name, std::function<void()> handler) {
     d_->handlersOf(*this, name).dblClick = std::move(handler);
 }
-void Form::onChange(const QString& name, std::function<void()> handler) {
+void Form::onChange(ControlName name, std::function<void()> handler) {
     d_->handlersOf(*this, name).change = std::move(handler);
 }
-void Form::onValidate(const QString& name, std::function<void()> handler) {
+void Form::onValidate(ControlName name, std::function<void()> handler) {
     d_->handlersOf(*this, name).validate = std::move(handler);
 }
+void Form::onHeadClick(ControlName name, std::function<void(int)> handler) {
+    d_->handlersOf(*this, name).headClick = std::move(handler);
+}
 
-void Form::press(const QString& name) {
+void Form::press(ControlName name) {
     control(name);
     const std::function<void()> handler = d_->handlers.value(key(name)).click;
     if (!handler) return;

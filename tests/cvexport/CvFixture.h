@@ -13,6 +13,8 @@
 #include <tuple>
 #include <vector>
 
+using cvexport::generatorControls::RunXl;
+
 // A program folder with one employee, and CV runs whose workbooks are kept for reading.
 class CvTest : public testsupport::ProgramTest {
 protected:
@@ -43,7 +45,7 @@ protected:
 
     // Runs the generator as the employee windows do: press, then unload.
     void run() {
-        forms::get<cvexport::Frmxls2>().press("RunXl");
+        forms::get<cvexport::Frmxls2>().press(RunXl);
         forms::unload<cvexport::Frmxls2>();
     }
     // Runs it under the event boundary, as a click in an employee window would.

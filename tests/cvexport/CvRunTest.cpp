@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+using cvexport::generatorControls::RunXl;
+
 using forms::Answer;
 
 namespace {
@@ -51,7 +53,7 @@ TEST_F(CvRunTest, TheQuestionAfterSavingOpensTheFileOnYes) {
 
 TEST_F(CvRunTest, AnsweringNoLeavesTheFileUnopenedAndTheWindowUnloaded) {
     services.boxes.answers = {Answer::No};
-    forms::get<cvexport::Frmxls2>().press("RunXl");
+    forms::get<cvexport::Frmxls2>().press(RunXl);
     EXPECT_FALSE(forms::isLoaded<cvexport::Frmxls2>());   // the run unloads its own window
     forms::unload<cvexport::Frmxls2>();                    // so the caller's unload finds nothing
     EXPECT_TRUE(services.opener.opened.isEmpty());

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/db/Recordset.h"
+#include "records/EmployeeControls.h"
 #include "records/EmployeeWindow.h"
 #include "tests/support/ProgramFolder.h"
 
@@ -8,6 +9,8 @@
 #include <QStringList>
 
 namespace recordstest {
+
+using namespace records::employeeControls;
 
 // A program folder with employees, and ways to read the database and drive the employee windows.
 class EmployeeWindowTest : public testsupport::ProgramTest {

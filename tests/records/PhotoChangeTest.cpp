@@ -5,6 +5,7 @@
 #include "common/ProgramVariant.h"
 #include "platform/forms/DataGrid.h"
 #include "platform/forms/Picture.h"
+#include "records/EmployeeControls.h"
 #include "records/CustEdit.h"
 #include "records/DesignPictures.h"
 #include "records/EmpImg.h"
@@ -17,6 +18,8 @@
 #include <QMouseEvent>
 
 namespace recordstest {
+
+using namespace records::employeeControls;
 namespace {
 
 using records::CustEdit;
@@ -48,20 +51,20 @@ protected:
     }
 
     static void clickPhoto(EmployeeWindow& window) {
-        auto* photo = window.picture("Image1");
+        auto* photo = window.picture(Image1);
         QMouseEvent release(QEvent::MouseButtonRelease, QPointF(2, 2), photo->mapToGlobal(QPointF(2, 2)),
                             Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
         QCoreApplication::sendEvent(photo, &release);
     }
 
-    static QSize photoSize(EmployeeWindow& window) { return window.picture("Image1")->picture().size(); }
+    static QSize photoSize(EmployeeWindow& window) { return window.picture(Image1)->picture().size(); }
     void chooseNewPicture() { services.dialogs.choices.push_back(folder.file("chosen/new.bmp")); }
 };
 
 TEST_F(PhotoChange, EditorStoresThePictureShowsItAndRelistsWithButtonsDisabled) {
     auto& editor = openEmployee<CustEdit>("E1");
     EXPECT_EQ(photoSize(editor), QSize(5, 5));
-    emit editor.grid("DataGrid4")->headClick(editor.employeeList().fieldIndex("empname"));   // Aaron first
+    emit editor.grid(DataGrid4)->headClick(editor.employeeList().fieldIndex("empname"));   // Aaron first
     chooseNewPicture();
 
     clickPhoto(editor);
@@ -72,15 +75,15 @@ TEST_F(PhotoChange, EditorStoresThePictureShowsItAndRelistsWithButtonsDisabled) 
     EXPECT_EQ(photoSize(editor), QSize(4, 7));
     EXPECT_FALSE(forms::isLoaded<EmpImg>());
 
-    EXPECT_FALSE(editor.isShown("Label23"));
-    for (const char* button : {"CinSa", "CinDel", "CinEd", "cinAd"}) {
+    EXPECT_FALSE(editor.isShown(Label23));
+    for (const forms::ControlName button : {CinSa, CinDel, CinEd, cinAd}) {
         EXPECT_FALSE(editor.isControlEnabled(button)) << button;
     }
     auto& list = editor.employeeList();
     EXPECT_EQ(list.currentRow(), 0);
     EXPECT_EQ(list.field("empid").toString(), "E1");   // empid order again
-    EXPECT_TRUE(editor.grid("DataGrid4")->isColumnHidden("aid"));
-    EXPECT_TRUE(editor.grid("DataGrid4")->isColumnHidden("lnk"));
+    EXPECT_TRUE(editor.grid(DataGrid4)->isColumnHidden("aid"));
+    EXPECT_TRUE(editor.grid(DataGrid4)->isColumnHidden("lnk"));
     EXPECT_TRUE(services.boxes.shown.empty());
 }
 
@@ -108,7 +111,7 @@ TEST_F(PhotoChange, PrintViewChangeOpensAClosedEditorWithThePhotoFromBeforeTheCh
     EXPECT_EQ(photoSize(editor), QSize(5, 5));
     EXPECT_EQ(photoSize(view), QSize(4, 7));
     EXPECT_EQ(value("SELECT FileName FROM employee WHERE empid='E1'"), "new.bmp");
-    EXPECT_TRUE(view.isShown("Label23"));   // the print view changes nothing else
+    EXPECT_TRUE(view.isShown(Label23));   // the print view changes nothing else
     EXPECT_FALSE(forms::isLoaded<EmpImg>());
 }
 
@@ -122,7 +125,7 @@ TEST_F(PhotoChange, FailedUsesReleaseTheStoreSoTheNextEmployeeGetsItsOwnPhoto) {
     EXPECT_FALSE(forms::isLoaded<EmpImg>());
 
     auto& view = openEmployee<PntPravel>("E2");   // E2 has no photo
-    EXPECT_TRUE(view.picture("Image1")->picture().isNull());
+    EXPECT_TRUE(view.picture(Image1)->picture().isNull());
     EXPECT_TRUE(BaseSetup::EmpPicturePath.isEmpty());
 
     moveTo(view, "E1");
@@ -136,12 +139,12 @@ TEST_F(PhotoChange, SecondProgramShowsTheDesignPictureWhileStoringThePhoto) {
     setKeepsDesignPictures(true);
     const QImage design = records::designPhoto().toImage();
     auto& editor = openEmployee<CustEdit>("E1");
-    EXPECT_EQ(editor.picture("Image1")->picture().toImage(), design);
+    EXPECT_EQ(editor.picture(Image1)->picture().toImage(), design);
     chooseNewPicture();
 
     clickPhoto(editor);
 
-    EXPECT_EQ(editor.picture("Image1")->picture().toImage(), design);
+    EXPECT_EQ(editor.picture(Image1)->picture().toImage(), design);
     EXPECT_EQ(value("SELECT FileName FROM employee WHERE empid='E1'"), "new.bmp");
     EXPECT_EQ(testsupport::readFile(folder.file("new.bmp")), kNew);
     EXPECT_EQ(BaseSetup::EmpPicturePath, folder.path() + "\\new.bmp");
@@ -152,18 +155,18 @@ TEST_F(PhotoChange, SecondProgramShowsTheDesignPictureWhileStoringThePhoto) {
 TEST_F(PhotoChange, AClickChangesOnlyTheEmployeeOnDisplay) {
     const QString before = value("SELECT hex(LImage) || FileName FROM employee WHERE empid='E1'");
     auto& editor = openEmployee<CustEdit>("E1");
-    editor.press("CinDe");
-    editor.press("cinAd");
+    editor.press(CinDe);
+    editor.press(cinAd);
     clickPhoto(editor);
-    editor.setText("Text1", "E3");
-    editor.setText("Text12", "Cy");
-    editor.press("Cinsa2");
+    editor.setText(Text1, "E3");
+    editor.setText(Text12, "Cy");
+    editor.press(Cinsa2);
     clickPhoto(editor);
     EXPECT_TRUE(services.dialogs.filters.isEmpty()) << "a photo dialog was offered";
     EXPECT_EQ(value("SELECT hex(LImage) || FileName FROM employee WHERE empid='E1'"), before);
 
-    editor.press("CinDe");   // back to the list, which stands on the new employee
-    editor.press("CinDe");
+    editor.press(CinDe);   // back to the list, which stands on the new employee
+    editor.press(CinDe);
     chooseNewPicture();
     clickPhoto(editor);
     EXPECT_EQ(value("SELECT FileName FROM employee WHERE empid='E3'"), "new.bmp");
@@ -194,7 +197,7 @@ TEST_F(PhotoChange, AStoredNameNeverWritesOutsideAPlainPictureFile) {
                              "link.jpg", "outside", "C:\\x.jpg", "photo.png"}) {
         execute(QStringLiteral("UPDATE employee SET FileName = '%1' WHERE empid='E1'").arg(name));
         auto& editor = openEmployee<CustEdit>("E1");
-        EXPECT_TRUE(editor.picture("Image1")->picture().isNull()) << name;
+        EXPECT_TRUE(editor.picture(Image1)->picture().isNull()) << name;
         EXPECT_TRUE(BaseSetup::EmpPicturePath.isEmpty()) << name;
         forms::unload<CustEdit>();
     }
@@ -214,11 +217,11 @@ TEST_F(PhotoChange, AStoredNameNeverWritesOutsideAPlainPictureFile) {
 TEST_F(PhotoChange, APhotoCopyThatCannotBeWrittenIsToldOnce) {
     execute(QStringLiteral("UPDATE employee SET FileName = '%1.bmp' WHERE empid='E1'").arg(QString(300, 'a')));
     auto& editor = openEmployee<CustEdit>("E1");
-    editor.press("CinDe");
-    editor.press("CinDe");
+    editor.press(CinDe);
+    editor.press(CinDe);
     ASSERT_EQ(services.boxes.shown.size(), 1u);
     EXPECT_EQ(services.boxes.shown[0].icon, forms::Icon::Exclamation);
-    EXPECT_TRUE(editor.picture("Image1")->picture().isNull());
+    EXPECT_TRUE(editor.picture(Image1)->picture().isNull());
 }
 
 }  // namespace

@@ -15,6 +15,8 @@ using shell::MDIMain;
 
 namespace {
 
+using namespace shell::mainMenus;
+
 // A child window that counts its unload steps.
 class Counted : public forms::Form {
 public:
@@ -40,20 +42,20 @@ TEST_F(MainWindow, MenusAsDesigned) {
     EXPECT_EQ(captions, (QStringList{"File", "Pravel", "Reporting", "Users", "About"}));
 
     QStringList reportItems;
-    for (QAction* action : main.menu("StkM")->actions()) {
+    for (QAction* action : main.menu(StkM)->actions()) {
         EXPECT_FALSE(action->isEnabled()) << action->objectName().toStdString();
         if (action->isVisible()) reportItems << action->text();
     }
     EXPECT_EQ(reportItems, (QStringList{"Working skill", "Languages", "Academic", "Training", "Employment History",
                                         "Project Reference"}));
-    EXPECT_FALSE(main.item("RptF")->isVisible());
+    EXPECT_FALSE(main.item(RptF)->isVisible());
 }
 
 TEST_F(MainWindow, QuitRunsNoUnloadStep) {
     MDIMain::instance().show();
     Counted::unloads = 0;
     forms::get<Counted>().showWindow();
-    MDIMain::instance().item("Quit")->trigger();
+    MDIMain::instance().item(Quit)->trigger();
     EXPECT_EQ(Counted::unloads, 0);
     EXPECT_FALSE(forms::isLoaded<Counted>());
 }
@@ -70,9 +72,9 @@ TEST_F(MainWindow, ClosingUnloadsEachChildFirst) {
 TEST_F(MainWindow, EmployeeItemsOpenOneWindowEach) {
     MDIMain& main = MDIMain::instance();
     main.show();
-    main.item("CusED")->trigger();
-    main.item("CusED")->trigger();
-    main.item("CusLst")->trigger();
+    main.item(CusED)->trigger();
+    main.item(CusED)->trigger();
+    main.item(CusLst)->trigger();
     EXPECT_TRUE(forms::isLoaded<records::CustEdit>());
     EXPECT_TRUE(forms::isLoaded<records::PntPravel>());
     EXPECT_EQ(main.area()->subWindowList().size(), 2);

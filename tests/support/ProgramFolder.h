@@ -1,7 +1,7 @@
 #pragma once
 
 #include "platform/forms/Services.h"
-#include "tests/support/QtPrinting.h"
+#include "tests/support/Printing.h"
 
 #include <QString>
 #include <QTemporaryDir>

@@ -19,7 +19,7 @@ TEST_F(FormRegistryTest, TheFirstTouchLoadsOneSharedInstanceAndAnUnloadEndsIt) {
     auto& first = forms::get<CountingWindow>();
     EXPECT_EQ(&forms::get<CountingWindow>(), &first);
     EXPECT_EQ(first.loads, 1);
-    first.setText("txtName", "typed");
+    first.setText(txtName, "typed");
     forms::unload<CountingWindow>();
     EXPECT_FALSE(forms::isLoaded<CountingWindow>());
     forms::unload<CountingWindow>();   // nothing loaded: nothing to do
@@ -27,7 +27,7 @@ TEST_F(FormRegistryTest, TheFirstTouchLoadsOneSharedInstanceAndAnUnloadEndsIt) {
     auto& second = forms::get<CountingWindow>();
     EXPECT_EQ(second.loads, 1);
     EXPECT_EQ(second.unloads, 0);
-    EXPECT_EQ(second.text("txtName"), "");
+    EXPECT_EQ(second.text(txtName), "");
 }
 
 TEST_F(FormRegistryTest, AFailedLoadReachesTheToucherAndTheNextTouchLoadsAfresh) {
