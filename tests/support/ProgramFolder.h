@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/forms/Services.h"
+#include "platform/report/ReportViewer.h"
 
 #include <QString>
 #include <QTemporaryDir>
@@ -25,7 +26,8 @@ private:
     QTemporaryDir dir_;
 };
 
-// Scripted message boxes, open-file dialog and desktop opener, installed for the test's life.
+// Scripted message boxes, open-file dialog, desktop opener and report viewer, installed for the
+// test's life.
 class ScriptedServices {
 public:
     ScriptedServices();
@@ -33,6 +35,7 @@ public:
     forms::ScriptedMessageBoxes& boxes;
     forms::ScriptedFileDialogs& dialogs;
     forms::ScriptedDesktopOpener& opener;
+    report::ScriptedReportViewer& reports;
 };
 
 // The base of window tests: a fresh program folder, scripted services, the shared state reset,
