@@ -9,7 +9,10 @@
 #include <QPageSize>
 #include <QPrintDialog>
 #include <QPrintPreviewWidget>
+#include <QScreen>
 #include <QToolBar>
+
+#include <algorithm>
 
 namespace report {
 
@@ -24,7 +27,11 @@ PreviewWindow::PreviewWindow(std::shared_ptr<const PageModel> pages, QWidget* pa
 
     preview_ = new QPrintPreviewWidget(&printer_, this);
     connect(preview_, &QPrintPreviewWidget::paintRequested, this, [this](QPrinter* printer) {
-        paintPages(*pages_, *printer, printer->fromPage(), printer->toPage());
+        try {
+            paintPages(*pages_, *printer, printer->fromPage(), printer->toPage());
+        } catch (const ReportError& error) {
+            forms::msgBox(error.description(), forms::Buttons::OK, forms::Icon::Critical);
+        }
     });
     setCentralWidget(preview_);
 
@@ -37,7 +44,8 @@ PreviewWindow::PreviewWindow(std::shared_ptr<const PageModel> pages, QWidget* pa
     tools->addAction(QStringLiteral("Zoom Out"), preview_, [this] { preview_->zoomOut(); });
     tools->addAction(QStringLiteral("Fit Width"), preview_, &QPrintPreviewWidget::fitToWidth);
     tools->addAction(QStringLiteral("Whole Page"), preview_, &QPrintPreviewWidget::fitInView);
-    resize(900, 1000);
+    const QSize screen = this->screen()->availableSize();
+    resize(std::min(pages_->landscape ? 1200 : 900, screen.width() * 9 / 10), std::min(1000, screen.height() * 9 / 10));
 }
 
 PreviewWindow::~PreviewWindow() = default;

@@ -48,7 +48,7 @@ public:
         const QString v = text(key, choices.front());
         const qsizetype index = choices.indexOf(v);
         if (index < 0) {
-            fail(QStringLiteral("\"%1\" must be \"%2\"").arg(key, choices.join(QStringLiteral("\", \""))));
+            fail(QStringLiteral("\"%1\" must be one of \"%2\"").arg(key, choices.join(QStringLiteral("\", \""))));
         }
         return int(index);
     }

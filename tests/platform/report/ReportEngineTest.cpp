@@ -242,40 +242,39 @@ TEST_F(ReportEngineTest, AQueryWithoutRowsGivesOnePageThatSaysSo) {
 }
 
 TEST_F(ReportEngineTest, AReportThatCannotBeProducedIsToldInABoxNamingTheFileAndWhy) {
-    QByteArray items = kItemsReport;
+    const QByteArray items = kItemsReport;
     struct Case {
-        const char* what;
-        QByteArray file;   // empty: no file at all
+        QString file;
+        QByteArray text;   // written into the file when not empty
         QString connect;
         QString reason;
     };
     const QString missingDb = folder.file("gone.db");
+    QDir(folder.driveC() + "/Reports").mkdir("folder.rpt");
     const std::vector<Case> cases{
-        {"no file", {}, {}, "The report file " + folder.driveC() + "/Reports/bad.rpt could not be found."},
-        {"not JSON", "{\"title\": \"x\",", {}, "is not a valid report file: it is not JSON text"},
-        {"misspelt entry", QByteArray(items).replace("\"columns\"", "\"colums\""), {}, "the entry \"colums\" is unknown"},
-        {"no query", R"({"title": "x", "columns": [{"field": "a"}]})", {}, "\"sql\" is missing or empty"},
-        {"no columns", R"({"sql": "SELECT 1", "columns": []})", {}, "\"columns\" must be a list of at least one column"},
-        {"bad width", QByteArray(items).replace("\"width\": 2,", "\"width\": 0,"), {}, "column 2: \"width\" must be a number above 0"},
-        {"bad alignment", QByteArray(items).replace("\"right\"", "\"middle\""), {}, "column 3: \"align\" must be \"left\", \"center\", \"right\""},
-        {"failing query", QByteArray(items).replace("FROM items", "FROM nowhere"), {}, "no such table: nowhere"},
-        {"unknown field", QByteArray(items).replace("\"field\": \"note\"", "\"field\": \"colour\""), {},
+        {"missing.rpt", {}, {}, "The report file " + folder.driveC() + "/Reports/missing.rpt could not be found."},
+        {"folder.rpt", {}, {}, "/Reports/folder.rpt is a folder, not a report file."},
+        {"bad.rpt", "{\"title\": \"x\",", {}, "is not a valid report file: it is not JSON text"},
+        {"bad.rpt", QByteArray(items).replace("\"columns\"", "\"colums\""), {}, "the entry \"colums\" is unknown"},
+        {"bad.rpt", R"({"title": "x", "columns": [{"field": "a"}]})", {}, "\"sql\" is missing or empty"},
+        {"bad.rpt", R"({"sql": "SELECT 1", "columns": []})", {}, "\"columns\" must be a list of at least one column"},
+        {"bad.rpt", QByteArray(items).replace("\"width\": 2,", "\"width\": 0,"), {}, "column 2: \"width\" must be a number above 0"},
+        {"bad.rpt", QByteArray(items).replace("\"right\"", "\"middle\""), {},
+         "column 3: \"align\" must be one of \"left\", \"center\", \"right\""},
+        {"bad.rpt", QByteArray(items).replace("FROM items", "FROM nowhere"), {}, "no such table: nowhere"},
+        {"bad.rpt", QByteArray(items).replace("\"field\": \"note\"", "\"field\": \"colour\""), {},
          "A column names the field \"colour\", which the report's query does not give."},
-        {"unknown header field", QByteArray(items).replace("{owner}", "{boss}"), {},
+        {"bad.rpt", QByteArray(items).replace("{owner}", "{boss}"), {},
          "The page header names the field \"boss\", which the page query does not give."},
-        {"no database", items, "Data Source=" + missingDb, "The database file " + missingDb + " could not be found."},
-        {"no connection", items, "", "The connection text names no database file."},
+        {"bad.rpt", items, "Data Source=" + missingDb, "The database file " + missingDb + " could not be found."},
+        {"bad.rpt", items, "", "The connection text names no database file."},
     };
-    const auto good = runItems();
-    ASSERT_TRUE(good);
     for (const Case& c : cases) {
-        SCOPED_TRACE(c.what);
-        QFile::remove(folder.driveC() + "/Reports/bad.rpt");
-        if (!c.file.isEmpty()) writeReport(c.file, "bad.rpt");
+        SCOPED_TRACE(c.reason.toStdString());
+        if (!c.text.isEmpty()) writeReport(c.text, c.file);
         services.boxes.shown.clear();
-        services.reports.shown.clear();
 
-        report::ReportControl control("C:\\Reports\\bad.rpt");
+        report::ReportControl control("C:\\Reports\\" + c.file);
         control.setConnect(c.connect.isNull() ? connectText() : c.connect);
         control.retrieveData();
         control.printReport();
@@ -284,11 +283,12 @@ TEST_F(ReportEngineTest, AReportThatCannotBeProducedIsToldInABoxNamingTheFileAnd
         ASSERT_EQ(services.boxes.shown.size(), 1u);
         const auto& box = services.boxes.shown.front();
         EXPECT_EQ(box.icon, forms::Icon::Critical);
-        EXPECT_TRUE(box.prompt.startsWith("The report C:\\Reports\\bad.rpt could not be produced.")) << box.prompt.toStdString();
+        EXPECT_TRUE(box.prompt.startsWith("The report C:\\Reports\\" + c.file + " could not be produced.")) << box.prompt.toStdString();
         EXPECT_TRUE(box.prompt.contains(c.reason)) << box.prompt.toStdString();
     }
 
     // A failed run drops what the run before produced.
+    writeReport(kItemsReport);
     report::ReportControl control("C:\\Reports\\items.rpt");
     control.setConnect(connectText());
     control.retrieveData();
