@@ -3,11 +3,21 @@
 #include "platform/db/Recordset.h"
 #include "platform/files/Paths.h"
 
+#include "common/Blanks.h"
+
 #include <QFile>
 #include <QFileInfo>
+#include <QImageReader>
+#include <QRegularExpression>
 #include <QSaveFile>
 
 namespace {
+
+bool isPictureFileName(const QString& name) {
+    static const QRegularExpression plainPictureName(QStringLiteral(R"(^[^/\\:\x00-\x1f]+\.(bmp|gif|jpg|jpeg)$)"),
+                                                     QRegularExpression::CaseInsensitiveOption);
+    return plainPictureName.match(name).hasMatch();
+}
 
 // The recordset is open on a row and has the field.
 bool hasField(const db::Recordset* recordset, const QString& fieldName) {
@@ -60,4 +70,19 @@ bool LoadFileFromDB(const QString& filePath, db::Recordset* recordset, const QSt
     } catch (...) {
         return false;
     }
+}
+
+QString pictureCopyPath(const QString& storedFileName) {
+    const QString name = trimTrailingBlanks(storedFileName);
+    if (!isPictureFileName(name)) return {};
+    const QString path = files::programFolder() + QLatin1Char('\\') + name;
+    const QFileInfo target(files::nativePath(path));
+    if (target.isSymLink() || (target.exists() && !target.isFile())) return {};
+    return path;
+}
+
+bool isStorablePicture(const QString& nativePath) {
+    if (!isPictureFileName(QFileInfo(nativePath).fileName())) return false;
+    QImageReader reader(nativePath);
+    return !reader.read().isNull();
 }

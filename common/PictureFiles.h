@@ -20,3 +20,13 @@ bool SaveFileToDB(const QString& filePath, db::Recordset* recordset, const QStri
 // is replaced, not overwritten in part). False, with no file created or changed, when the value is
 // Null, the field does not exist, the recordset is not open on a row, or the file cannot be written.
 bool LoadFileFromDB(const QString& filePath, db::Recordset* recordset, const QString& fieldName);
+
+// Where a picture taken out of the database is copied: the program folder, "\", the stored file
+// name without its trailing blanks. Empty, so that no file is written, unless the name is a plain
+// file name with a picture extension (.bmp, .gif, .jpg, .jpeg in any case) and nothing but a plain
+// file stands under it: a stored name must never reach beyond the folder, over the database or the
+// program, or through a link.
+QString pictureCopyPath(const QString& storedFileName);
+
+// The file can be stored as a picture: a BMP, GIF or JPG file whose content is such a picture.
+bool isStorablePicture(const QString& nativePath);

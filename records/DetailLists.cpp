@@ -106,12 +106,6 @@ const PanelSpec kPanels[] = {
     {"Label74", "Frame11", "Command16", "Command17", 6, kProjectFields},
 };
 
-// The employee columns saved by the two links of the family tab; each input is named like its column.
-constexpr const char* kSpouseColumns[] = {"Spouse", "SOccupation", "SCompany", "SAddress",
-                                          "STel",   "ShandPhone",  "Semail"};
-constexpr const char* kHobbyColumns[] = {"Hobbies", "Uniform", "Club",  "Sports",
-                                         "Others",  "ProfMem", "Awards"};
-
 constexpr const char* kCloseLabels[] = {"Label84", "Label85", "Label86", "Label87"};
 
 struct CalendarSpec {
@@ -131,11 +125,13 @@ struct DetailLists::Impl {
     forms::Form& window;
     db::Connection& connection;
     db::Recordset& employeeList;
+    ShownTexts& shown;
     DetailListsProfile profile;
     std::array<db::Recordset, kGridCount> recordsets;
+    bool readOnly = false;   // level 1: no add, no save, no cell edit, whatever is pressed
 
-    Impl(forms::Form& w, db::Connection& c, db::Recordset& list, DetailListsProfile p)
-        : window(w), connection(c), employeeList(list), profile(p) {}
+    Impl(forms::Form& w, db::Connection& c, db::Recordset& list, ShownTexts& s, DetailListsProfile p)
+        : window(w), connection(c), employeeList(list), shown(s), profile(p) {}
 
     QString sqlFor(const char* text) const {
         return QString::fromLatin1(text) + sqlEscape(window.text(QStringLiteral("Text1"))) + QLatin1Char('\'');
@@ -146,7 +142,8 @@ struct DetailLists::Impl {
                                db::adCmdText);
     }
 
-    void reload(bool readOnly) {
+    void reload(bool readOnlyLists) {
+        readOnly = readOnlyLists;
         for (std::size_t i = 0; i < kGridCount; ++i) {
             const GridSpec& spec = kGrids[i];
             db::Recordset& recordset = recordsets[i];
@@ -158,7 +155,7 @@ struct DetailLists::Impl {
             open(i, spec.reloadText);
             forms::DataGrid& grid = *window.grid(spec.grid);
             grid.setDataSource(&recordset);
-            setColumns(spec, grid, readOnly);
+            setColumns(spec, grid, readOnlyLists);
         }
     }
 
@@ -201,11 +198,27 @@ struct DetailLists::Impl {
     }
 
     void openPanel(const PanelSpec& panel) {
+        if (readOnly) return;
         window.show(panel.frame);
         for (const char* input : panel.dateInputs) window.setText(input, kNewRowDate);
     }
 
+    // A row is added only for an employee still stored: another user may have deleted it meanwhile.
+    bool employeeStored() {
+        db::Recordset count;
+        count.open(sqlFor("SELECT count(*) as EmpT from employee where empid='"), &connection);
+        return count.field(QStringLiteral("EmpT")).toInt() > 0;
+    }
+
     void savePanel(const PanelSpec& panel) {
+        if (readOnly) return;
+        if (!employeeStored()) {
+            forms::msgBox(QStringLiteral("The employee %1 is no longer in the database (another user may have "
+                                         "deleted it), so the row was not added.")
+                              .arg(window.text(QStringLiteral("Text1"))),
+                          forms::Buttons::OK, forms::Icon::Exclamation);
+            return;
+        }
         db::Recordset& recordset = recordsets[panel.grid];
         recordset.assignAndUpdate([&] {
             recordset.addNew();
@@ -222,10 +235,10 @@ struct DetailLists::Impl {
         window.hide(panel.frame);
     }
 
-    void saveEmployeeColumns(std::span<const char* const> columns, const QString& message) {
-        employeeList.assignAndUpdate([&] {
-            for (const char* column : columns) employeeList.setField(column, window.text(column));
-        });
+    void saveEmployeeColumns(std::span<const FieldColumn> fields, const QString& message) {
+        if (readOnly) return;
+        employeeList.assignAndUpdate([&] { writeFields(window, employeeList, fields, shown); });
+        shown.remember(window, fields);
         forms::msgBox(message);
     }
 
@@ -235,8 +248,6 @@ struct DetailLists::Impl {
     }
 
     void wire() {
-        // The lists are edited in place; only the read-only reload takes that away.
-        for (const GridSpec& spec : kGrids) window.grid(spec.grid)->setAllowUpdate(true);
         window.onClick(QStringLiteral("Label23"), [this] { showTabs(); });
         for (int tab = 0; tab < int(std::size(kCloseLabels)); ++tab) {
             window.onClick(kCloseLabels[tab], [this, tab] { closeTabs(tab); });
@@ -247,10 +258,10 @@ struct DetailLists::Impl {
             window.onClick(panel.closeButton, [this, &panel] { window.hide(panel.frame); });
         }
         window.onClick(QStringLiteral("Label47"), [this] {
-            saveEmployeeColumns(kSpouseColumns, QStringLiteral("Spouse Information saved"));
+            saveEmployeeColumns(spouseFields(), QStringLiteral("Spouse Information saved"));
         });
         window.onClick(QStringLiteral("Label48"), [this] {
-            saveEmployeeColumns(kHobbyColumns, QStringLiteral("Hobbies & Curricular Information saved"));
+            saveEmployeeColumns(hobbyFields(), QStringLiteral("Hobbies & Curricular Information saved"));
         });
         for (const CalendarSpec& spec : kCalendars) wireDatePicker(window, spec.button, spec.calendar, spec.target);
         for (std::size_t i = 0; i < kGridCount; ++i) {
@@ -261,8 +272,8 @@ struct DetailLists::Impl {
 };
 
 DetailLists::DetailLists(forms::Form& window, db::Connection& connection, db::Recordset& employeeList,
-                         DetailListsProfile profile)
-    : d_(std::make_unique<Impl>(window, connection, employeeList, profile)) {
+                         ShownTexts& shown, DetailListsProfile profile)
+    : d_(std::make_unique<Impl>(window, connection, employeeList, shown, profile)) {
     d_->wire();
 }
 
@@ -272,8 +283,13 @@ void DetailLists::openRecordsets() {
     for (std::size_t i = 0; i < kGridCount; ++i) d_->open(i, kGrids[i].loadText);
 }
 
-void DetailLists::bindGrids() {
-    for (std::size_t i = 0; i < kGridCount; ++i) d_->window.grid(kGrids[i].grid)->setDataSource(&d_->recordsets[i]);
+void DetailLists::bindGrids(bool readOnly) {
+    d_->readOnly = readOnly;
+    for (std::size_t i = 0; i < kGridCount; ++i) {
+        forms::DataGrid& grid = *d_->window.grid(kGrids[i].grid);
+        grid.setDataSource(&d_->recordsets[i]);
+        grid.setAllowUpdate(!readOnly);
+    }
 }
 
 void DetailLists::LoadDetailGrids() { d_->reload(false); }

@@ -17,6 +17,8 @@ class Form;
 
 namespace records {
 
+class ShownTexts;
+
 // What an employee window writes and shows of its detail lists; the print view differs from the editor.
 struct DetailListsProfile {
     bool writesLnk = true;               // add-panel saves write lnk 1 (and the family save Age 0)
@@ -29,8 +31,9 @@ struct DetailListsProfile {
 // that show and close the tabs. It works on the controls of its window, which holds design().
 class DetailLists {
 public:
+    // The spouse and hobby saves write only what changed since the fields showed the employee.
     DetailLists(forms::Form& window, db::Connection& connection, db::Recordset& employeeList,
-                DetailListsProfile profile);
+                ShownTexts& shown, DetailListsProfile profile);
     ~DetailLists();
     DetailLists(const DetailLists&) = delete;
     DetailLists& operator=(const DetailLists&) = delete;
@@ -40,8 +43,9 @@ public:
 
     // Opens the seven recordsets for the id in Text1 (the window's load, one step).
     void openRecordsets();
-    // Binds DataGrid1-3 and DataGrid5-8 to them (the window's load, the next step).
-    void bindGrids();
+    // Binds DataGrid1-3 and DataGrid5-8 to them (the window's load, the next step); read-only lists
+    // take no edit, add or save until an editable reload.
+    void bindGrids(bool readOnly);
 
     // Reload of every list for the id in Text1, editable or (level 1) read-only.
     void LoadDetailGrids();

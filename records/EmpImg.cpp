@@ -1,7 +1,6 @@
 #include "records/EmpImg.h"
 
 #include "common/BaseSetup.h"
-#include "common/Blanks.h"
 #include "common/PictureFiles.h"
 #include "common/ProgramVariant.h"
 #include "common/SqlText.h"
@@ -40,11 +39,6 @@ constexpr std::array kDesign{
 const QString kFilter = QStringLiteral("Images|*.BMP;*.GIF;*.JPG");
 const QString kPictureField = QStringLiteral("LImage");
 
-// "C:\x\" + "picture.bmp  ": the file name's trailing blanks are dropped, as Windows drops them.
-QString photoPath(const db::Value& fileName) {
-    return trimTrailingBlanks(files::programFolder() + QLatin1Char('\\') + fileName.toString());
-}
-
 QString employeeQuery(const char* select) {
     return QString::fromLatin1(select) + sqlEscape(BaseSetup::CurrentEmpId) + QLatin1Char('\'');
 }
@@ -64,6 +58,21 @@ struct OpenFileDialog {
         return true;
     }
 };
+
+// The photo copy that could not be written last: told once, not at every employee opened.
+QString& unwritablePhoto() {
+    static QString path;
+    return path;
+}
+
+void reportUnwritable(const QString& path) {
+    if (unwritablePhoto() == path) return;
+    unwritablePhoto() = path;
+    forms::msgBox(QStringLiteral("The photo could not be written to %1: the program folder is read-only or the "
+                                 "disk is full. The employee is shown without a photo.")
+                      .arg(files::nativePath(path)),
+                  forms::Buttons::OK, forms::Icon::Exclamation);
+}
 
 }  // namespace
 
@@ -106,9 +115,16 @@ void EmpImg::retrieveImage() {
     d_->openEmployee(employeeQuery("SELECT * FROM employee where empid='"), db::adOpenKeyset,
                      db::adOptionUnspecified);
     QString written;
-    if (!d_->recordset.eof()) {
-        const QString path = photoPath(d_->recordset.field(QStringLiteral("FileName")));
-        if (LoadFileFromDB(path, &d_->recordset, kPictureField)) written = path;
+    if (!d_->recordset.eof() && !d_->recordset.field(kPictureField).isNull()) {
+        const QString path = pictureCopyPath(d_->recordset.field(QStringLiteral("FileName")).toString());
+        if (!path.isEmpty()) {
+            if (LoadFileFromDB(path, &d_->recordset, kPictureField)) {
+                written = path;
+                unwritablePhoto().clear();
+            } else {
+                reportUnwritable(path);
+            }
+        }
     }
     d_->recordset.close();
     BaseSetup::EmpPicturePath = written;
@@ -143,9 +159,16 @@ bool EmpImg::storePhoto() {
     return found;
 }
 
-// A cancelled dialog ends the change: nothing is stored and no file is written.
+// A cancelled dialog ends the change: nothing is stored and no file is written. Nor is anything
+// stored from a file that is no picture.
 void EmpImg::changeLogo() {
     if (!d_->dialog.show()) return;
+    if (!isStorablePicture(files::nativePath(d_->dialog.fileName))) {
+        forms::msgBox(QStringLiteral("%1 is not a BMP, GIF or JPG picture, so the photo was not changed.")
+                          .arg(files::nativePath(d_->dialog.fileName)),
+                      forms::Buttons::OK, forms::Icon::Exclamation);
+        return;
+    }
     setText("Text1", d_->dialog.fileName);
     setText("Text2", d_->dialog.fileTitle);
     press("Command1");

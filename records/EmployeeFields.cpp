@@ -22,12 +22,14 @@ constexpr FieldColumn kPersonal[] = {
     {"Dialect", "Dialect"},   {"Passport", "PassportNo"}, {"Pdate", "Pedate"},
 };
 
-constexpr FieldColumn kSpouseAndHobbies[] = {
-    {"Spouse", "Spouse"},   {"SOccupation", "SOccupation"}, {"SCompany", "SCompany"},
-    {"SAddress", "SAddress"}, {"STel", "STel"},             {"ShandPhone", "ShandPhone"},
-    {"Semail", "Semail"},   {"Hobbies", "Hobbies"},         {"Uniform", "Uniform"},
-    {"Club", "Club"},       {"Sports", "Sports"},           {"Others", "Others"},
-    {"ProfMem", "ProfMem"}, {"Awards", "Awards"},
+// The spouse and hobby fields of the first detail tab, each named like its column.
+constexpr FieldColumn kSpouse[] = {
+    {"Spouse", "Spouse"}, {"SOccupation", "SOccupation"}, {"SCompany", "SCompany"}, {"SAddress", "SAddress"},
+    {"STel", "STel"},     {"ShandPhone", "ShandPhone"},   {"Semail", "Semail"},
+};
+constexpr FieldColumn kHobbies[] = {
+    {"Hobbies", "Hobbies"}, {"Uniform", "Uniform"}, {"Club", "Club"},     {"Sports", "Sports"},
+    {"Others", "Others"},   {"ProfMem", "ProfMem"}, {"Awards", "Awards"},
 };
 
 bool isDateColumn(const QString& column) {
@@ -43,7 +45,8 @@ db::Value dateValue(const QString& text) {
 }  // namespace
 
 std::span<const FieldColumn> personalFields() { return kPersonal; }
-std::span<const FieldColumn> spouseAndHobbyFields() { return kSpouseAndHobbies; }
+std::span<const FieldColumn> spouseFields() { return kSpouse; }
+std::span<const FieldColumn> hobbyFields() { return kHobbies; }
 
 double leadingNumber(const QString& text) {
     static const QRegularExpression number(
@@ -59,26 +62,41 @@ QString shownText(const db::Value& value) {
     return trimBlanks(value.toString());
 }
 
-void showFields(forms::Form& window, const db::Recordset& row, std::span<const FieldColumn> fields) {
+void ShownTexts::remember(const forms::Form& window, std::span<const FieldColumn> fields) {
+    for (const auto& [field, column] : fields) texts_.insert(QLatin1String(field), window.text(QLatin1String(field)));
+}
+
+bool ShownTexts::changed(const forms::Form& window, const char* field) const {
+    const auto shown = texts_.constFind(QLatin1String(field));
+    return shown == texts_.constEnd() || *shown != window.text(QLatin1String(field));
+}
+
+void showFields(forms::Form& window, const db::Recordset& row, std::span<const FieldColumn> fields,
+                ShownTexts& shown) {
     for (const auto& [field, column] : fields) {
         window.setText(QLatin1String(field), shownText(row.field(QLatin1String(column))));
     }
+    shown.remember(window, fields);
 }
 
 void wireDatePicker(forms::Form& window, const QString& button, const QString& calendar, const QString& field) {
     window.onClick(button, [&window, calendar] { window.show(calendar); });
     // A picked date is the calendar's click.
-    window.onClick(calendar, [&window, calendar, field] {
+    window.onClick(calendar, [&window, button, calendar, field] {
         window.setText(field, window.calendar(calendar)->value().toString(QStringLiteral("dd/MM/yyyy")));
         window.hide(calendar);
+        // Hiding the calendar would pass the focus on to the window's first box, text selected, where
+        // the next keys typed would replace it.
+        window.control(button)->setFocus();
     });
 }
 
-void writePersonalFields(const forms::Form& window, db::Recordset& row) {
-    for (const auto& [field, column] : personalFields()) {
+void writeFields(const forms::Form& window, db::Recordset& row, std::span<const FieldColumn> fields,
+                 const ShownTexts& shown) {
+    for (const auto& [field, column] : fields) {
         const QString name = QLatin1String(column);
+        if (name == QLatin1String("Age") || !shown.changed(window, field)) continue;
         const QString text = window.text(QLatin1String(field));
-        if (name == QLatin1String("Age")) continue;
         if (name == QLatin1String("Child")) {
             row.setField(name, leadingNumber(text));
         } else if (isDateColumn(name)) {

@@ -37,7 +37,7 @@ EmployeeWindow::EmployeeWindow(const forms::WindowDesign& window,
                                std::span<const forms::ControlChange> changes, EmployeeWindowTraits traits)
     : Form(window, design(), changes),
       traits_(std::move(traits)),
-      details_(*this, connection_, list_, traits_.details) {
+      details_(*this, connection_, list_, shown_, traits_.details) {
     // The list lies over the record area and everything on it while it is shown.
     grid("DataGrid4")->raise();
     // The name typed for a new employee lies over the name shown, which comes later in tab order.
@@ -48,29 +48,51 @@ EmployeeWindow::EmployeeWindow(const forms::WindowDesign& window,
 EmployeeWindow::~EmployeeWindow() = default;
 
 void EmployeeWindow::wireHandlers() {
-    onClick("cinAd", [this] { cinAd_Click(); });
-    onClick("Cinsa2", [this] { Cinsa2_Click(); });
-    onClick("CinDe", [this] { CinDe_Click(); });
-    onClick("CinEd", [this] { CinEd_Click(); });
-    onClick("CinSa", [this] { CinSa_Click(); });
-    onClick("CinCa", [this] { CinCa_Click(); });
-    onClick("CinDel", [this] { CinDel_Click(); });
+    const std::pair<const char*, void (EmployeeWindow::*)()> recordButtons[] = {
+        {"cinAd", &EmployeeWindow::cinAd_Click}, {"Cinsa2", &EmployeeWindow::Cinsa2_Click},
+        {"CinDe", &EmployeeWindow::CinDe_Click}, {"CinEd", &EmployeeWindow::CinEd_Click},
+        {"CinSa", &EmployeeWindow::CinSa_Click}, {"CinCa", &EmployeeWindow::CinCa_Click},
+        {"CinDel", &EmployeeWindow::CinDel_Click},
+    };
+    for (const auto& [button, handler] : recordButtons) {
+        onClick(button, [this, handler] {
+            const KeepReadOnly keep(*this);
+            (this->*handler)();
+        });
+    }
     onClick("CinCls", [this] { unloadSelf(); });
     onClick("Command20", [this] { Command20_Click(); });
     onValidate("Text11", [this] { Text11_Validate(); });
 
     onDblClick("DataGrid4", [this] {
+        const KeepReadOnly keep(*this);
         if (hasCurrentRow()) listRowActivated();
     });
     connect(grid("DataGrid4"), &forms::DataGrid::headClick, this,
             [this](int column) { forms::guarded([this, column] { DataGrid4_HeadClick(column); }); });
-    onClick("Image1", [this] { changePhoto(); });
+    onClick("Image1", [this] {
+        if (!readOnlyLevel() && showsStoredEmployee()) changePhoto();
+    });
 
     wireDatePicker(*this, "Command2", "Calendar1", "DOB");
     wireDatePicker(*this, "Command3", "Calendar2", "Pdate");
 }
 
 bool EmployeeWindow::readOnlyLevel() const { return traits_.followsUserLevel && BaseSetup::UserLevel == 1; }
+
+// Level 1 only reads: whatever an action enabled, nothing that changes a record is left usable.
+void EmployeeWindow::lockForReadOnlyLevel() {
+    if (!readOnlyLevel()) return;
+    for (const char* control : {"cinAd", "CinEd", "CinDel", "CinSa", "Cinsa2", "Image1"}) disable(control);
+}
+
+// The fields show the employee that CurrentEmpId names, opened from the list and still its current
+// row: not one being added, nor one deleted or saved new since.
+bool EmployeeWindow::showsStoredEmployee() const {
+    const QString& empid = BaseSetup::CurrentEmpId;
+    return text("CinDe") == kBrowse && !isShown("Cinsa2") && !empid.isEmpty() && text("Text1") == empid &&
+           hasCurrentRow() && list_.field("empid").toString() == empid;
+}
 
 bool EmployeeWindow::hasCurrentRow() const { return list_.isOpen() && !list_.bof() && !list_.eof(); }
 
@@ -82,11 +104,7 @@ void EmployeeWindow::runAgeStatements() {
 // ---- Loading ----
 
 void EmployeeWindow::load() {
-    if (readOnlyLevel()) {
-        disable("cinAd");
-        disable("CinEd");
-        disable("CinDel");
-    }
+    lockForReadOnlyLevel();
     disable("CinSa");
     hide("Cinsa2");
     disable("CinCa");
@@ -100,7 +118,7 @@ void EmployeeWindow::load() {
     trapped([this] { details_.openRecordsets(); });
     trapped([this] {
         grid("DataGrid4")->setDataSource(&list_);
-        details_.bindGrids();
+        details_.bindGrids(readOnlyLevel());
     });
     trapped([this] { hideListColumns(traits_.hidesListLnk); });
 }
@@ -137,11 +155,20 @@ void EmployeeWindow::DataGrid4_HeadClick(int column) {
 }
 
 // After a save-new lnk stays shown until the next load.
-void EmployeeWindow::relist(bool hidesLnk) {
+void EmployeeWindow::relist(bool hidesLnk, const QString& empid) {
     list_.close();
     list_.open(kListSql, &connection_, db::adOpenForwardOnly, db::adLockOptimistic, db::adCmdText);
     grid("DataGrid4")->setDataSource(&list_);
     hideListColumns(hidesLnk);
+    if (!empid.isEmpty()) moveListTo(empid);
+}
+
+// Edit and Delete act on the list's current row: it must be the employee on display.
+void EmployeeWindow::moveListTo(const QString& empid) {
+    for (list_.moveFirst(); !list_.eof(); list_.moveNext()) {
+        if (list_.field("empid").toString() == empid) return;
+    }
+    list_.moveFirst();
 }
 
 // ---- Details and Browse ----
@@ -190,13 +217,13 @@ void EmployeeWindow::openEmployee() {
     const QString name = list_.field("empname").toString();
     setText("Text2", name);
     setText("Text12", name);
-    showFields(*this, list_, personalFields());
-    showFields(*this, list_, spouseAndHobbyFields());
+    for (const auto fields : {personalFields(), spouseFields(), hobbyFields()}) showFields(*this, list_, fields, shown_);
 }
 
 // ---- New and its save ----
 
 void EmployeeWindow::cinAd_Click() {
+    if (readOnlyLevel()) return;
     hide("Command20");
     hide("SSTab1");
     hide("Label23");
@@ -235,6 +262,7 @@ void EmployeeWindow::leaveAddingMode() {
 }
 
 void EmployeeWindow::Cinsa2_Click() {
+    if (readOnlyLevel()) return;
     if (trimBlanks(text("Text3")).isEmpty()) {
         setText("Text3", text("Text13"));
         setText("Text4", text("Text14"));
@@ -261,17 +289,19 @@ void EmployeeWindow::Cinsa2_Click() {
         list_.addNew();
         list_.setField("empid", text("Text1"));
         list_.setField("empname", text("Text12"));
-        writePersonalFields(*this, list_);
+        writeFields(*this, list_, personalFields(), ShownTexts());
         list_.setField("Age", 28);
         list_.setField("lnk", 1);
         list_.setField("FileName", QStringLiteral("picture.bmp"));
-        for (const auto& entry : spouseAndHobbyFields()) list_.setField(QLatin1String(entry.column), kBlank);
+        for (const auto fields : {spouseFields(), hobbyFields()}) {
+            for (const auto& entry : fields) list_.setField(QLatin1String(entry.column), kBlank);
+        }
     });
 
     runAgeStatements();
     forms::msgBox(QStringLiteral(" New Employee Added"));
     leaveAddingMode();
-    relist();
+    relist(false, text("Text1"));
 }
 
 // Opens the stored employee when it lies at or after the list's current row.
@@ -293,7 +323,7 @@ void EmployeeWindow::showIdAlreadyStored() {
 // ---- Edit, its save and Cancel ----
 
 void EmployeeWindow::CinEd_Click() {
-    if (!hasCurrentRow()) return;
+    if (readOnlyLevel() || !hasCurrentRow()) return;
     hide("Command20");
     hide("Text12");
     setText("CinDe", kBrowse);
@@ -305,11 +335,13 @@ void EmployeeWindow::CinEd_Click() {
     hide("DataGrid4");
     setText("Text1", list_.field("empid").toString());
     setText("Text2", list_.field("empname").toString());
-    showFields(*this, list_, personalFields());
+    showFields(*this, list_, personalFields(), shown_);
 }
 
 void EmployeeWindow::CinSa_Click() {
-    list_.assignAndUpdate([this] { writePersonalFields(*this, list_); });
+    if (readOnlyLevel()) return;
+    list_.assignAndUpdate([this] { writeFields(*this, list_, personalFields(), shown_); });
+    shown_.remember(*this, personalFields());
     runAgeStatements();
     for (const char* button : {"CinEd", "CinDel", "CinCls", "CinDe"}) enable(button);
     disable("CinSa");
@@ -335,7 +367,7 @@ void EmployeeWindow::CinCa_Click() {
 // ---- Delete ----
 
 void EmployeeWindow::CinDel_Click() {
-    if (!hasCurrentRow()) return;
+    if (readOnlyLevel() || !hasCurrentRow()) return;
     const auto answer = forms::msgBox(QStringLiteral("Proceed with deleting current record ?"),
                                       forms::Buttons::YesNo, forms::Icon::None,
                                       QStringLiteral("Confimation on Delete"));

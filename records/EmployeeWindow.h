@@ -4,6 +4,7 @@
 #include "platform/db/Recordset.h"
 #include "platform/forms/Form.h"
 #include "records/DetailLists.h"
+#include "records/EmployeeFields.h"
 
 #include <QStringList>
 
@@ -39,8 +40,9 @@ public:
     db::Recordset& employeeList() { return list_; }
     DetailLists& details() { return details_; }
 
-    // Reopens the employee list at its first row and binds it again; aid is hidden, lnk on request.
-    void relist(bool hidesLnk = false);
+    // Reopens the employee list and binds it again; aid is hidden, lnk on request. The current row
+    // is the employee given, or the first row.
+    void relist(bool hidesLnk = false, const QString& empid = {});
 
 protected:
     void load() override;
@@ -57,7 +59,16 @@ protected:
     void runAgeStatements();
 
 private:
+    // Ends every record action: level 1 is left with nothing usable that changes a record.
+    struct KeepReadOnly {
+        EmployeeWindow& window;
+        ~KeepReadOnly() { window.lockForReadOnlyLevel(); }
+    };
+
     bool readOnlyLevel() const;
+    void lockForReadOnlyLevel();
+    bool showsStoredEmployee() const;
+    void moveListTo(const QString& empid);
     void fillCombos();
     void hideListColumns(bool withLnk);
     void wireHandlers();
@@ -81,6 +92,7 @@ private:
     db::Connection connection_;
     db::Recordset list_;      // closed and reopened, never replaced: the detail lists hold it
     db::Recordset idCount_;
+    ShownTexts shown_;        // what the fields showed of the employee loaded last
     DetailLists details_;
 };
 

@@ -1,5 +1,6 @@
 #include "records/PhotoChange.h"
 
+#include "common/BaseSetup.h"
 #include "platform/forms/Form.h"
 #include "records/EmpImg.h"
 #include "records/EmployeeWindow.h"
@@ -18,7 +19,7 @@ void changeEditorPhoto(EmployeeWindow& editor) {
     editor.hide(QStringLiteral("Label23"));
     for (const char* button : {"CinSa", "CinDel", "CinEd", "cinAd"}) editor.disable(QLatin1String(button));
     changePhotoThroughStore(editor);
-    editor.relist(true);
+    editor.relist(true, BaseSetup::CurrentEmpId);
 }
 
 }  // namespace records

@@ -7,6 +7,9 @@
 #include "common/SqlText.h"
 #include "shell/MDIMain.h"
 
+#include <cmath>
+#include <limits>
+
 namespace shell {
 
 namespace {
@@ -66,27 +69,35 @@ void frmLogin::cmdOK_Click() {
                       forms::Buttons::OK, forms::Icon::Critical);
         return;
     }
-    const QString name = sqlEscape(text(QStringLiteral("txtUserName")));
-    nameCount_.open(QStringLiteral("SELECT count(*) as NameT from usertable where username='") + name + QStringLiteral("'"),
-                    &connection_, db::adOpenForwardOnly, db::adLockOptimistic, db::adCmdText);
-    user_.open(QStringLiteral("SELECT * from usertable where username='") + name + QStringLiteral("'"), &connection_,
-               db::adOpenForwardOnly, db::adLockOptimistic, db::adCmdText);
-    setText(QStringLiteral("LabelU"), nameCount_.field(QStringLiteral("NameT")).toString());
+    const QString name = text(QStringLiteral("txtUserName"));
+    if (name.contains(QLatin1Char('\''))) {
+        // No account may hold a quote in its name: such a name is not in the database.
+        setText(QStringLiteral("LabelU"), QStringLiteral("0"));
+    } else {
+        nameCount_.open(QStringLiteral("SELECT count(*) as NameT from usertable where username='") + sqlEscape(name) +
+                            QStringLiteral("'"),
+                        &connection_, db::adOpenForwardOnly, db::adLockOptimistic, db::adCmdText);
+        user_.open(QStringLiteral("SELECT * from usertable where username='") + sqlEscape(name) + QStringLiteral("'"),
+                   &connection_, db::adOpenForwardOnly, db::adLockOptimistic, db::adCmdText);
+        setText(QStringLiteral("LabelU"), nameCount_.field(QStringLiteral("NameT")).toString());
+    }
 
     if (text(QStringLiteral("LabelU")).toInt() == 0 || text(QStringLiteral("txtPassword")).isEmpty()) {
-        forms::msgBox(QStringLiteral("Username Not in Database or Blank Password Specified"), forms::Buttons::OK,
-                      forms::Icon::Information);
-        nameCount_.close();
-        user_.close();
+        refuse(QStringLiteral("Username Not in Database or Blank Password Specified"), forms::Icon::Information);
         return;
     }
     if (!passwordMatches()) {
-        forms::msgBox(QStringLiteral("Username Found with Incorrect Password Given"));
-        nameCount_.close();
-        user_.close();
+        refuse(QStringLiteral("Username Found with Incorrect Password Given"), forms::Icon::None);
         return;
     }
     signIn();
+}
+
+// The attempt ends with its message; the next one opens both recordsets anew.
+void frmLogin::refuse(const QString& message, forms::Icon icon) {
+    forms::msgBox(message, forms::Buttons::OK, icon);
+    nameCount_.close();
+    user_.close();
 }
 
 bool frmLogin::passwordMatches() {
@@ -94,9 +105,40 @@ bool frmLogin::passwordMatches() {
            text(QStringLiteral("txtPassword"));
 }
 
+// A level must be a whole number of the shared 16-bit state: a Null or a text read as 0, or 65537
+// wrapped to 1, would hand an account menus nobody gave it.
+std::optional<std::int16_t> frmLogin::storedLevel() const {
+    const db::Value value = user_.field(QStringLiteral("ulevel"));
+    bool whole = false;
+    qlonglong level = 0;
+    switch (value.type()) {
+    case db::Value::Type::Integer: level = value.toInt(); whole = true; break;
+    case db::Value::Type::Double: {
+        const double number = value.toDouble();
+        whole = std::isfinite(number) && std::trunc(number) == number && std::abs(number) < 1e9;
+        level = whole ? qlonglong(number) : 0;
+        break;
+    }
+    case db::Value::Type::Text: level = value.toString().trimmed().toLongLong(&whole); break;
+    default: break;
+    }
+    if (!whole || level < std::numeric_limits<std::int16_t>::min() || level > std::numeric_limits<std::int16_t>::max()) {
+        return std::nullopt;
+    }
+    return static_cast<std::int16_t>(level);
+}
+
 void frmLogin::signIn() {
+    const std::optional<std::int16_t> level = storedLevel();
+    if (!level) {
+        refuse(QStringLiteral("The account %1 has no valid user level, so it cannot sign in. "
+                              "An administrator can set its level in User Maintenance.")
+                   .arg(text(QStringLiteral("txtUserName"))),
+               forms::Icon::Critical);
+        return;
+    }
     BaseSetup::CurrentUserName = text(QStringLiteral("txtUserName"));
-    BaseSetup::UserLevel = static_cast<std::int16_t>(user_.field(QStringLiteral("ulevel")).toInt());
+    BaseSetup::UserLevel = *level;
     MDIMain& main = MDIMain::instance();
     const bool limited = BaseSetup::UserLevel == 1 || BaseSetup::UserLevel == 5;
     main.setMenuEnabled(QStringLiteral("CusM"), true);

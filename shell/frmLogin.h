@@ -4,6 +4,9 @@
 #include "platform/db/Recordset.h"
 #include "platform/forms/Form.h"
 
+#include <cstdint>
+#include <optional>
+
 namespace shell {
 
 // The sign-in window: the program starts with it, over the main window whose menus it holds
@@ -19,7 +22,9 @@ protected:
 
 private:
     void cmdOK_Click();
+    void refuse(const QString& message, forms::Icon icon);
     bool passwordMatches();
+    std::optional<std::int16_t> storedLevel() const;
     void signIn();
 
     db::Connection connection_;

@@ -71,16 +71,16 @@ void Connection::open(const QString& connectionText, const QString&, const QStri
     if (!info.exists()) throw DbError(QStringLiteral("The database file %1 could not be found.").arg(path));
     if (info.isDir()) throw DbError(QStringLiteral("%1 is a folder, not a database file.").arg(path));
 
-    const QString what = QStringLiteral("open the database file %1").arg(path);
+    const auto fail = [&](sqlite3* handle, int rc) { throw DbError(sqlite::openFailure(handle, rc, path)); };
     sqlite3* handle = nullptr;
     const int rc = sqlite3_open_v2(path.toUtf8().constData(), &handle, SQLITE_OPEN_READWRITE, nullptr);
     try {
-        if (rc != SQLITE_OK) sqlite::fail(handle, rc, what);
-        if (sqlite3_db_readonly(handle, "main") == 1) sqlite::fail(handle, SQLITE_READONLY, what);
+        if (rc != SQLITE_OK) fail(handle, rc);
+        if (sqlite3_db_readonly(handle, "main") == 1) fail(handle, SQLITE_READONLY);
         sqlite3_busy_timeout(handle, kBusyTimeoutMs);
         sqlite3_extended_result_codes(handle, 1);
         const int probeRc = probeSchema(handle);
-        if (probeRc != SQLITE_OK) sqlite::fail(handle, probeRc, what);
+        if (probeRc != SQLITE_OK) fail(handle, probeRc);
         int fnRc = sqlite3_create_function_v2(handle, "Year", 1, SQLITE_UTF8 | SQLITE_DETERMINISTIC, nullptr,
                                               yearFunction, nullptr, nullptr, nullptr);
         if (fnRc == SQLITE_OK) {
@@ -88,7 +88,7 @@ void Connection::open(const QString& connectionText, const QString&, const QStri
             fnRc = sqlite3_create_function_v2(handle, "date", 0, SQLITE_UTF8 | SQLITE_DETERMINISTIC, nullptr,
                                               todayFunction, nullptr, nullptr, nullptr);
         }
-        if (fnRc != SQLITE_OK) sqlite::fail(handle, fnRc, what);
+        if (fnRc != SQLITE_OK) fail(handle, fnRc);
     } catch (...) {
         sqlite3_close_v2(handle);
         throw;
@@ -118,7 +118,7 @@ long Connection::execute(const QString& sql, int) {
             if (rc == SQLITE_DONE) rc = SQLITE_OK;
         }
         if (rc != SQLITE_OK) {
-            const DbError error(sqlite::failure(db, rc, QStringLiteral("run \"%1\"").arg(sql)));
+            const DbError error(sqlite::statementFailure(db, rc, sql));
             sqlite3_finalize(stmt);
             throw error;
         }

@@ -188,7 +188,7 @@ QString rowIdColumnOf(sqlite3* handle, const QString& table) {
 
 void Recordset::open(const QString& sql, Connection* connection, int, int, int) {
     close();
-    if (!connection) throw DbError(QStringLiteral("A recordset needs a connection to open \"%1\".").arg(sql));
+    if (!connection) throw DbError(QStringLiteral("A recordset needs an open connection to read from."));
     sqlite3* handle = connection->handle();
     sqlite::Statement statement(handle, sql);
     sqlite3_stmt* stmt = statement.get();

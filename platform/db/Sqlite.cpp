@@ -6,28 +6,60 @@
 
 namespace db::sqlite {
 
-QString failure(sqlite3* handle, int rc, const QString& what) {
-    QString why;
+namespace {
+
+// Why, as a user can read it; an unusual failure keeps the engine's own words.
+QString reason(sqlite3* handle, int rc) {
     switch (rc & 0xff) {
     case SQLITE_BUSY:
-    case SQLITE_LOCKED: why = QStringLiteral("the database file is locked by another user"); break;
-    case SQLITE_NOTADB: why = QStringLiteral("the file is not a database"); break;
-    case SQLITE_CORRUPT: why = QStringLiteral("the database file is damaged"); break;
-    case SQLITE_READONLY: why = QStringLiteral("the database file is read-only"); break;
-    case SQLITE_FULL: why = QStringLiteral("the disk is full"); break;
-    case SQLITE_CANTOPEN: why = QStringLiteral("the database file cannot be opened"); break;
+    case SQLITE_LOCKED: return QStringLiteral("the database is in use by another user");
+    case SQLITE_NOTADB: return QStringLiteral("the file is not a database");
+    case SQLITE_CORRUPT: return QStringLiteral("the database file is damaged");
+    case SQLITE_READONLY: return QStringLiteral("the database file is read-only");
+    case SQLITE_FULL: return QStringLiteral("the disk that holds the database is full");
+    case SQLITE_CANTOPEN:
+    case SQLITE_IOERR: return QStringLiteral("the database file could not be read or written");
+    case SQLITE_CONSTRAINT:
+        return QStringLiteral("the database refused it (%1)").arg(QString::fromUtf8(sqlite3_errmsg(handle)));
     default:
-        why = handle ? QString::fromUtf8(sqlite3_errmsg(handle)) : QString::fromUtf8(sqlite3_errstr(rc));
+        return handle ? QString::fromUtf8(sqlite3_errmsg(handle)) : QString::fromUtf8(sqlite3_errstr(rc));
     }
-    return QStringLiteral("Could not %1: %2.").arg(what, why);
 }
 
-void fail(sqlite3* handle, int rc, const QString& what) { throw DbError(failure(handle, rc, what)); }
+// What a failed statement left undone, from its first word.
+QString nothingDone(const QString& sql) {
+    const QString verb = sql.trimmed().section(QLatin1Char(' '), 0, 0).toLower();
+    if (verb == QLatin1String("delete")) return QStringLiteral("nothing was deleted");
+    if (verb == QLatin1String("insert")) return QStringLiteral("nothing was added");
+    if (verb == QLatin1String("select")) return QStringLiteral("nothing could be read");
+    return QStringLiteral("nothing was changed");
+}
+
+QString capitalised(QString text) {
+    if (!text.isEmpty()) text[0] = text[0].toUpper();
+    return text;
+}
+
+}  // namespace
+
+QString openFailure(sqlite3* handle, int rc, const QString& path) {
+    return QStringLiteral("Could not open the database file %1: %2.").arg(path, reason(handle, rc));
+}
+
+QString statementFailure(sqlite3* handle, int rc, const QString& sql) {
+    const int code = rc & 0xff;
+    const bool passing = code == SQLITE_BUSY || code == SQLITE_LOCKED;
+    return QStringLiteral("%1; %2.%3")
+        .arg(capitalised(reason(handle, rc)), nothingDone(sql),
+             passing ? QStringLiteral(" Try again in a moment.") : QString());
+}
+
+void failStatement(sqlite3* handle, int rc, const QString& sql) { throw DbError(statementFailure(handle, rc, sql)); }
 
 Statement::Statement(sqlite3* handle, const QString& sql) : handle_(handle), sql_(sql) {
     const QByteArray text = sql.toUtf8();
     const int rc = sqlite3_prepare_v2(handle, text.constData(), static_cast<int>(text.size()), &stmt_, nullptr);
-    if (rc != SQLITE_OK) fail(handle, rc, QStringLiteral("run \"%1\"").arg(sql));
+    if (rc != SQLITE_OK) failStatement(handle, rc, sql);
 }
 
 Statement::~Statement() { sqlite3_finalize(stmt_); }
@@ -52,14 +84,14 @@ void Statement::bind(int index, const Value& value) {
         break;
     }
     }
-    if (rc != SQLITE_OK) fail(handle_, rc, QStringLiteral("run \"%1\"").arg(sql_));
+    if (rc != SQLITE_OK) failStatement(handle_, rc, sql_);
 }
 
 bool Statement::step() {
     const int rc = sqlite3_step(stmt_);
     if (rc == SQLITE_ROW) return true;
     if (rc == SQLITE_DONE) return false;
-    fail(handle_, rc, QStringLiteral("run \"%1\"").arg(sql_));
+    failStatement(handle_, rc, sql_);
 }
 
 void Statement::addColumn(int index, bool dateColumn, PackedRow::Builder& row) const {

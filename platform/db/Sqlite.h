@@ -11,11 +11,12 @@ struct sqlite3_stmt;
 
 namespace db::sqlite {
 
-// A sentence saying what could not be done and why, in words a user can read.
-QString failure(sqlite3* handle, int rc, const QString& what);
-[[noreturn]] void fail(sqlite3* handle, int rc, const QString& what);
+// Sentences a user can read, about the file and what was left undone; never the statement itself.
+QString openFailure(sqlite3* handle, int rc, const QString& path);
+QString statementFailure(sqlite3* handle, int rc, const QString& sql);
+[[noreturn]] void failStatement(sqlite3* handle, int rc, const QString& sql);
 
-// One prepared statement, finalized when it goes. prepare() fails with a DbError naming the text.
+// One prepared statement, finalized when it goes. Its failures are DbErrors.
 class Statement {
 public:
     Statement(sqlite3* handle, const QString& sql);

@@ -15,6 +15,7 @@
 #include <QTabBar>
 #include <QTabWidget>
 
+#include <limits>
 #include <stdexcept>
 
 namespace forms {
@@ -105,12 +106,16 @@ QWidget* createTextBox(const Control& c, QWidget* parent) {
     const QString text = QString::fromUtf8(c.caption);
     if (c.multiLine) {
         auto* edit = new QPlainTextEdit(parent);
+        // Tab moves on, as in every other box, instead of typing a tab character.
+        edit->setTabChangesFocus(true);
         keepDisabledTextReadable(edit);
         if (c.maxLength > 0) limitLength(edit, c.maxLength);
         edit->setPlainText(text);
         return edit;
     }
     auto* edit = new QLineEdit(parent);
+    // Qt's own default limit would cut a long stored text set from code; the design's limit is below.
+    edit->setMaxLength(std::numeric_limits<int>::max());
     keepDisabledTextReadable(edit);
     if (c.maxLength > 0) limitLength(edit, c.maxLength);
     if (c.password) {
@@ -161,6 +166,8 @@ QWidget* createWidget(const Control& c, QWidget* parent) {
         auto* combo = new QComboBox(parent);
         combo->setEditable(true);
         combo->setInsertPolicy(QComboBox::NoInsert);
+        // What is typed is kept as typed: no list item completes it ("Thai" stays "Thai").
+        combo->setCompleter(nullptr);
         combo->setEditText(caption);
         return combo;
     }

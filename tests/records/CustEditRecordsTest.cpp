@@ -6,7 +6,7 @@
 #include "platform/forms/MonthCalendar.h"
 #include "records/CustEdit.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QDate>
 #include <QFocusEvent>
 
@@ -95,7 +95,9 @@ TEST_F(CustEditRecords, IdOrNameAloneIsEnoughButNotNeither) {
     EXPECT_EQ(window.text("Text3"), "Lot 7");   // the copy stays
 }
 
-TEST_F(CustEditRecords, RelistShowsTheNewEmployeeInOrderWithLnkButKeepsTheShownOne) {
+// After a save-new the fields show the new employee, so Edit and Delete must act on it, not on
+// the list's first row.
+TEST_F(CustEditRecords, RelistShowsTheNewEmployeeInOrderWithLnkAndStandsOnIt) {
     addEmployee("E001", "Alice");
     addEmployee("E005", "Fay");
     auto& window = forms::get<CustEdit>();
@@ -104,11 +106,15 @@ TEST_F(CustEditRecords, RelistShowsTheNewEmployeeInOrderWithLnkButKeepsTheShownO
 
     auto& list = window.employeeList();
     ASSERT_EQ(list.recordCount(), 3);
-    EXPECT_EQ(list.currentRow(), 0);
     EXPECT_EQ(list.valueAt(1, list.fieldIndex("empid")).toString(), "E003");
+    EXPECT_EQ(list.field("empid").toString(), "E003");
     EXPECT_FALSE(window.grid("DataGrid4")->isColumnHidden("lnk"));
     EXPECT_TRUE(window.grid("DataGrid4")->isColumnHidden("aid"));
     EXPECT_EQ(BaseSetup::CurrentEmpId, "E001");
+
+    services.boxes.answers = {forms::Answer::Yes};
+    window.press("CinDel");
+    EXPECT_EQ(value("SELECT group_concat(empid) FROM (SELECT empid FROM employee ORDER BY empid)"), "E001,E005");
 }
 
 // A save-new with a stored id writes nothing and leaves adding mode; it opens the stored employee
@@ -258,6 +264,24 @@ TEST_F(CustEditRecords, NumberOfChildrenMustBeANumber) {
     ASSERT_EQ(services.boxes.shown.size(), 2u);
     EXPECT_EQ(services.boxes.shown[0].prompt, "Numeric only and No Blank Field allowed ");
     EXPECT_EQ(services.boxes.shown[0].title, "No.of.Child");
+}
+
+}  // namespace
+}  // namespace recordstest
+
+namespace recordstest {
+namespace {
+
+// After a pick the keys typed next must not land in the box that happens to follow the calendar.
+TEST_F(CustEditRecords, APickedDateLeavesTheFocusOnItsOwnButton) {
+    auto& window = startNew("E1", "Ann");
+    window.showWindow();
+    QApplication::setActiveWindow(&window);
+    window.press("Command2");
+    window.calendar("Calendar1")->setFocus();
+    window.calendar("Calendar1")->pick(QDate(1980, 3, 5));
+    EXPECT_TRUE(window.control("Command2")->hasFocus());
+    EXPECT_EQ(window.text("Text1"), "E1");
 }
 
 }  // namespace

@@ -208,3 +208,16 @@ TEST_F(DetailListsTest, PrintViewProfileWritesNoLnkAndComputesTheFamilyAge) {
     EXPECT_EQ(stored(member, "Age").toInt(), yearsSince(1980));
     EXPECT_TRUE(stored("select * from workingskill where empid='E1'", "lnk").isNull());
 }
+
+// Another user deleted the employee while the tabs were open: a row for it would be an orphan.
+TEST_F(DetailListsTest, ARowForAnEmployeeDeletedMeanwhileIsRefused) {
+    DetailsWindow window;
+    window.openEmployee("E1");
+    folder.exec(QStringLiteral("delete from employee where empid='E1'"));
+    window.press("Label63");
+    window.setText("SL11", "Welding");
+    window.press("Command10");
+    ASSERT_EQ(services.boxes.shown.size(), 1u);
+    EXPECT_TRUE(services.boxes.shown[0].prompt.contains("E1"));
+    EXPECT_EQ(storedCount("workingskill"), 0);
+}

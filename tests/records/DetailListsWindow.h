@@ -6,6 +6,7 @@
 #include "platform/forms/DataGrid.h"
 #include "platform/forms/Form.h"
 #include "records/DetailLists.h"
+#include "records/EmployeeFields.h"
 #include "tests/support/ProgramFolder.h"
 
 #include <QDate>
@@ -23,9 +24,9 @@ public:
         connection.setCursorLocation(db::adUseClient);
         connection.open(BaseSetup::DataSourceString());
         list.open(QStringLiteral("SELECT * from Employee order by empid"), &connection);
-        lists = std::make_unique<records::DetailLists>(*this, connection, list, profile);
+        lists = std::make_unique<records::DetailLists>(*this, connection, list, shown, profile);
         lists->openRecordsets();
-        lists->bindGrids();
+        lists->bindGrids(false);
     }
 
     // What the detail switch does: the id into Text1, the list on its row, the lists reloaded.
@@ -60,6 +61,7 @@ public:
 
     db::Connection connection;
     db::Recordset list;
+    records::ShownTexts shown;
     std::unique_ptr<records::DetailLists> lists;
 
 private:

@@ -35,6 +35,33 @@ QString EmployeeWindowTest::value(const QString& sql) const {
     return text;
 }
 
+QString EmployeeWindowTest::databaseDump() const {
+    db::Connection connection;
+    connection.open(QStringLiteral("Data Source=") + folder.databasePath());
+    QString dump;
+    for (const char* table : {"employee", "familytree", "academic", "training", "workingskill", "languagedialect",
+                              "employment", "project", "usertable", "companyinfo"}) {
+        db::Recordset rows;
+        rows.open(QStringLiteral("SELECT * FROM %1 ORDER BY 1").arg(QLatin1String(table)), &connection);
+        for (; !rows.eof(); rows.moveNext()) {
+            dump += QLatin1String(table);
+            for (int i = 0; i < rows.fieldCount(); ++i) {
+                const db::Value value = rows.field(i);
+                dump += QLatin1Char('|');
+                if (value.isNull()) {
+                    dump += QStringLiteral("<null>");
+                } else if (value.type() == db::Value::Type::Bytes) {
+                    dump += QString::fromLatin1(value.toBytes().toHex());
+                } else {
+                    dump += value.toString();
+                }
+            }
+            dump += QLatin1Char('\n');
+        }
+    }
+    return dump;
+}
+
 void EmployeeWindowTest::moveTo(records::EmployeeWindow& window, const QString& empid) {
     auto& list = window.employeeList();
     for (list.moveFirst(); !list.eof(); list.moveNext()) {

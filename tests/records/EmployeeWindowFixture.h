@@ -20,6 +20,8 @@ protected:
     // The first field of the first row, as text ("" when there is no row).
     QString value(const QString& sql) const;
     long number(const QString& sql) const { return value(sql).toLong(); }
+    // Every row of every table, in a stable order: equal dumps are equal databases.
+    QString databaseDump() const;
 
     // Puts the window's list on the row of an employee.
     static void moveTo(records::EmployeeWindow& window, const QString& empid);

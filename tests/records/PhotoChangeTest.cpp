@@ -13,6 +13,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QMouseEvent>
 
 namespace recordstest {
@@ -144,6 +145,80 @@ TEST_F(PhotoChange, SecondProgramShowsTheDesignPictureWhileStoringThePhoto) {
     EXPECT_EQ(value("SELECT FileName FROM employee WHERE empid='E1'"), "new.bmp");
     EXPECT_EQ(testsupport::readFile(folder.file("new.bmp")), kNew);
     EXPECT_EQ(BaseSetup::EmpPicturePath, folder.path() + "\\new.bmp");
+}
+
+// The photo belongs to the employee the fields show: not to the one opened before a New, nor to the
+// one left in CurrentEmpId after a new employee was saved.
+TEST_F(PhotoChange, AClickChangesOnlyTheEmployeeOnDisplay) {
+    const QString before = value("SELECT hex(LImage) || FileName FROM employee WHERE empid='E1'");
+    auto& editor = openEmployee<CustEdit>("E1");
+    editor.press("CinDe");
+    editor.press("cinAd");
+    clickPhoto(editor);
+    editor.setText("Text1", "E3");
+    editor.setText("Text12", "Cy");
+    editor.press("Cinsa2");
+    clickPhoto(editor);
+    EXPECT_TRUE(services.dialogs.filters.isEmpty()) << "a photo dialog was offered";
+    EXPECT_EQ(value("SELECT hex(LImage) || FileName FROM employee WHERE empid='E1'"), before);
+
+    editor.press("CinDe");   // back to the list, which stands on the new employee
+    editor.press("CinDe");
+    chooseNewPicture();
+    clickPhoto(editor);
+    EXPECT_EQ(value("SELECT FileName FROM employee WHERE empid='E3'"), "new.bmp");
+    EXPECT_EQ(value("SELECT hex(LImage) || FileName FROM employee WHERE empid='E1'"), before);
+}
+
+TEST_F(PhotoChange, AChosenFileThatIsNoPictureIsRefusedAndNothingStored) {
+    testsupport::writeFile(folder.file("chosen/notes.jpg"), "just some text");
+    const QString before = value("SELECT hex(LImage) || FileName FROM employee WHERE empid='E1'");
+    auto& editor = openEmployee<CustEdit>("E1");
+    services.dialogs.choices.push_back(folder.file("chosen/notes.jpg"));
+    clickPhoto(editor);
+    ASSERT_EQ(services.boxes.shown.size(), 1u);
+    EXPECT_TRUE(services.boxes.shown[0].prompt.contains("notes.jpg"));
+    EXPECT_EQ(value("SELECT hex(LImage) || FileName FROM employee WHERE empid='E1'"), before);
+    EXPECT_EQ(photoSize(editor), QSize(5, 5));
+}
+
+// Names written by another program: none may put the photo's bytes anywhere but a plain picture
+// file of the program folder.
+TEST_F(PhotoChange, AStoredNameNeverWritesOutsideAPlainPictureFile) {
+    QDir(folder.path()).mkpath("outside");
+    testsupport::writeFile(folder.file("outside/target.txt"), "keep me");
+    ASSERT_TRUE(QFile::link(folder.file("outside/target.txt"), folder.file("link.jpg")));
+    testsupport::writeFile(folder.file("PravelKvo"), "program");
+    const QByteArray database = testsupport::readFile(folder.databasePath());
+    for (const char* name : {"../escape.bmp", "..\\escape.jpg", "MainDB.mdb", "maindb.MDB", "PravelKvo", "sub/x.jpg",
+                             "link.jpg", "outside", "C:\\x.jpg", "photo.png"}) {
+        execute(QStringLiteral("UPDATE employee SET FileName = '%1' WHERE empid='E1'").arg(name));
+        auto& editor = openEmployee<CustEdit>("E1");
+        EXPECT_TRUE(editor.picture("Image1")->picture().isNull()) << name;
+        EXPECT_TRUE(BaseSetup::EmpPicturePath.isEmpty()) << name;
+        forms::unload<CustEdit>();
+    }
+    EXPECT_EQ(testsupport::readFile(folder.file("outside/target.txt")), "keep me");
+    EXPECT_EQ(testsupport::readFile(folder.file("PravelKvo")), "program");
+    EXPECT_FALSE(QFileInfo::exists(folder.file("../escape.bmp")));
+    EXPECT_FALSE(QFileInfo::exists(folder.file("sub")));
+    EXPECT_TRUE(services.boxes.shown.empty());
+
+    execute("UPDATE employee SET FileName = 'Face.JPEG  ' WHERE empid='E1'");
+    openEmployee<CustEdit>("E1");
+    EXPECT_EQ(testsupport::readFile(folder.file("Face.JPEG")), kOld);
+}
+
+// A copy that cannot be written (here a name longer than any the file system takes) is told once,
+// not at every employee opened.
+TEST_F(PhotoChange, APhotoCopyThatCannotBeWrittenIsToldOnce) {
+    execute(QStringLiteral("UPDATE employee SET FileName = '%1.bmp' WHERE empid='E1'").arg(QString(300, 'a')));
+    auto& editor = openEmployee<CustEdit>("E1");
+    editor.press("CinDe");
+    editor.press("CinDe");
+    ASSERT_EQ(services.boxes.shown.size(), 1u);
+    EXPECT_EQ(services.boxes.shown[0].icon, forms::Icon::Exclamation);
+    EXPECT_TRUE(editor.picture("Image1")->picture().isNull());
 }
 
 }  // namespace

@@ -153,3 +153,42 @@ TEST_F(SignIn, DatabaseFailureDuringAClickIsShownAndTheProgramGoesOn) {
 }
 
 }  // namespace
+
+namespace {
+
+// A level nobody could have given: refused, not read as 0 (every menu) or wrapped to 1.
+TEST_F(SignIn, AnAccountWithoutAValidLevelIsRefused) {
+    for (const char* level : {"NULL", "'clerk'", "65537", "-40000", "2.5", "''"}) {
+        folder.exec(QString("DELETE FROM usertable WHERE username='odd';"
+                            "INSERT INTO usertable (username, password2, ulevel) VALUES ('odd', '%1', %2)")
+                        .arg(Encrypt("pw"), level));
+        attempt("odd", "pw");
+        EXPECT_EQ(lastBox().icon, Icon::Critical) << level;
+        EXPECT_TRUE(lastBox().prompt.contains("odd")) << level;
+        EXPECT_TRUE(forms::isLoaded<frmLogin>()) << level;
+        EXPECT_EQ(BaseSetup::UserLevel, 0) << level;
+        EXPECT_EQ(menusEnabled(), std::vector<bool>(5, false)) << level;
+    }
+    folder.exec("UPDATE usertable SET ulevel = '5' WHERE username='odd'");
+    attempt("odd", "pw");
+    EXPECT_EQ(BaseSetup::UserLevel, 5);
+}
+
+TEST_F(SignIn, ANameWithAQuoteNeverSignsInEvenWhenStored) {
+    addUser("o''neil", "pw", 9);
+    addUser("", "pw", 9);
+    attempt("o'neil", "pw");
+    EXPECT_EQ(lastBox().prompt, "Username Not in Database or Blank Password Specified");
+    EXPECT_EQ(menusEnabled(), std::vector<bool>(5, false));
+}
+
+// Every letter and digit goes through the scrambling and back.
+TEST_F(SignIn, APasswordOfEveryLetterAndDigitSignsIn) {
+    const QString every = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789 .-_";
+    addUser("all", every, 5);
+    attempt("all", every);
+    EXPECT_EQ(lastBox().prompt, "Login Sucessfull!Welcome to Pravel System");
+    EXPECT_EQ(BaseSetup::UserLevel, 5);
+}
+
+}  // namespace

@@ -2,6 +2,7 @@
 
 #include "platform/forms/Services.h"
 #include "platform/report/ReportViewer.h"
+#include "tests/support/QtPrinting.h"
 
 #include <QString>
 #include <QTemporaryDir>

@@ -75,7 +75,7 @@ TEST(ConnectionOpen, FileLockedByAnotherUserIsRefusedAfterWaiting) {
     ASSERT_EQ(sqlite3_exec(other, "BEGIN EXCLUSIVE", nullptr, nullptr, nullptr), SQLITE_OK);
     db::Connection connection;
     const QString error = errorOf([&] { connection.open(BaseSetup::DataSourceString()); });
-    EXPECT_TRUE(error.contains("locked by another user")) << error.toStdString();
+    EXPECT_TRUE(error.contains("in use by another user")) << error.toStdString();
     sqlite3_exec(other, "ROLLBACK", nullptr, nullptr, nullptr);
     sqlite3_close(other);
     EXPECT_NO_THROW(connection.open(BaseSetup::DataSourceString()));
@@ -94,7 +94,8 @@ TEST_F(ConnectionTest, ExecuteCountsChangedRowsAndExplainsFailures) {
     EXPECT_EQ(connection.execute("delete from academic where empid='none'"), 0);
     EXPECT_EQ(connection.execute("delete from Academic"), 2);
     const QString error = errorOf([&] { connection.execute("delete from nowhere"); });
-    EXPECT_TRUE(error.startsWith("Could not run \"delete from nowhere\"")) << error.toStdString();
+    EXPECT_TRUE(error.endsWith("nothing was deleted.")) << error.toStdString();
+    EXPECT_FALSE(error.contains("delete from")) << "the statement is no message: " << error.toStdString();
     connection.close();
     EXPECT_FALSE(errorOf([&] { connection.execute("delete from academic"); }).isEmpty());
 }
@@ -168,3 +169,23 @@ TEST_F(ConnectionTest, TransactionWhoseCommitIsRefusedWritesNothingAndEnds) {
 }
 
 }  // namespace
+
+// The user is told what happened to the file and what was left undone, never the statement.
+TEST_F(ConnectionTest, AFileHeldByAnotherUserIsToldInWordsAboutTheFile) {
+    sqlite3* other = nullptr;
+    ASSERT_EQ(sqlite3_open(folder.databasePath().toUtf8().constData(), &other), SQLITE_OK);
+    ASSERT_EQ(sqlite3_exec(other, "BEGIN EXCLUSIVE", nullptr, nullptr, nullptr), SQLITE_OK);
+    EXPECT_EQ(errorOf([&] { connection.execute("delete from academic where empid='x'"); }),
+              "The database is in use by another user; nothing was deleted. Try again in a moment.");
+    EXPECT_EQ(errorOf([&] { connection.execute("update academic set grade='A'"); }),
+              "The database is in use by another user; nothing was changed. Try again in a moment.");
+    sqlite3_exec(other, "ROLLBACK", nullptr, nullptr, nullptr);
+    sqlite3_close(other);
+}
+
+TEST_F(ConnectionTest, AFullDatabaseIsToldInWordsAboutTheDisk) {
+    const auto pages = single(connection, "PRAGMA page_count").toInt();
+    connection.execute(QStringLiteral("PRAGMA max_page_count = %1").arg(pages));
+    EXPECT_EQ(errorOf([&] { connection.execute("insert into academic (grade) values (zeroblob(100000))"); }),
+              "The disk that holds the database is full; nothing was added.");
+}

@@ -137,7 +137,7 @@ TEST_F(TwoUsersTest, ConflictingUpdateChangesNothing) {
 TEST_F(TwoUsersTest, WriteWhileAnotherUserHoldsTheFileFailsAndWritesNothing) {
     other.execute("BEGIN EXCLUSIVE");
     rs.setField("empname", "Alan");
-    EXPECT_TRUE(errorOf([&] { rs.update(); }).contains("locked by another user"));
+    EXPECT_TRUE(errorOf([&] { rs.update(); }).contains("in use by another user"));
     other.execute("ROLLBACK");
     EXPECT_EQ(otherSees("select empname from employee where empid='E1'"), "Al");
 }

@@ -4,6 +4,8 @@
 #include "tests/support/ProgramFolder.h"
 
 #include <QApplication>
+#include <QComboBox>
+#include <QLineEdit>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
@@ -114,6 +116,37 @@ TEST_F(FormEventsTest, AHandlerMayUnloadItsOwnWindow) {
     EXPECT_EQ(steps, QStringList{"after unload"});
     EXPECT_FALSE(forms::isLoaded<CountingWindow>());
     EXPECT_TRUE(services.boxes.shown.empty());
+}
+
+}  // namespace
+
+namespace {
+
+void typeText(QWidget* to, const QString& text) {
+    for (const QChar c : text) {
+        QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(c));
+        QApplication::sendEvent(to, &press);
+    }
+}
+
+// What the user types is kept as typed, and what code sets is kept whole.
+TEST_F(FormEventsTest, TypingReplacesOrAddsNothingTheUserDidNotType) {
+    auto* combo = window.combo("cboKind");
+    combo->addItems({"Thailand", "Taiwan"});
+    window.setText("cboKind", QString());
+    typeText(combo->lineEdit(), "Thai");
+    EXPECT_EQ(window.text("cboKind"), "Thai");
+    EXPECT_EQ(combo->count(), 2);   // the list still offers its items
+
+    window.setText("txtNotes", "ab");
+    sendKey(window.control("txtNotes"), Qt::Key_Tab);
+    EXPECT_EQ(window.text("txtNotes"), "ab");
+
+    const QString stored(40000, QLatin1Char('x'));
+    window.setText("txtSecret", stored);
+    window.setText("txtName", stored);
+    EXPECT_EQ(window.text("txtSecret").size(), 40000);
+    EXPECT_EQ(window.text("txtName").size(), 40000);
 }
 
 }  // namespace

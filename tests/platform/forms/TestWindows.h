@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/forms/Form.h"
+#include "tests/support/QtPrinting.h"
 
 #include <QStringList>
 
@@ -8,8 +9,6 @@
 #include <ostream>
 #include <stdexcept>
 
-// Readable texts in failure messages.
-inline void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }
 
 namespace testwindows {
 

@@ -1,15 +1,13 @@
 #pragma once
 
 #include "platform/report/PageModel.h"
+#include "tests/support/QtPrinting.h"
 
 #include <QByteArray>
 #include <QRegularExpression>
 #include <QStringList>
 
-#include <ostream>
 #include <vector>
-
-inline void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }
 
 namespace reporttest {
 
