@@ -58,6 +58,15 @@ private:
     std::vector<Part> parts_;
 };
 
+// Opens rows on a query; ReportError saying which query failed and why.
+void openQuery(db::Recordset& rows, const QString& sql, db::Connection& connection, const QString& query) {
+    try {
+        rows.open(sql, &connection);
+    } catch (const db::DbError& error) {
+        throw ReportError(QStringLiteral("%1 could not be run. %2").arg(query, error.description()));
+    }
+}
+
 QString cellText(const db::Value& value, const QString& dateFormat) {
     if (!dateFormat.isEmpty()) {
         const QDate date = value.toDate();
@@ -69,7 +78,7 @@ QString cellText(const db::Value& value, const QString& dateFormat) {
 void fetchPageTexts(const ReportDefinition& definition, db::Connection& connection, ReportContent& content) {
     db::Recordset pageRows;
     const bool hasQuery = !definition.pageSql.trimmed().isEmpty();
-    if (hasQuery) pageRows.open(definition.pageSql, &connection);
+    if (hasQuery) openQuery(pageRows, definition.pageSql, connection, QStringLiteral("The page query"));
     const db::Recordset* rows = hasQuery ? &pageRows : nullptr;
     const int row = hasQuery && pageRows.recordCount() > 0 ? 0 : -1;
     const QString query = QStringLiteral("the page query");
@@ -87,7 +96,7 @@ ReportContent fetchContent(const ReportDefinition& definition, db::Connection& c
     fetchPageTexts(definition, connection, content);
 
     db::Recordset rows;
-    rows.open(definition.sql, &connection);
+    openQuery(rows, definition.sql, connection, QStringLiteral("The report's query"));
     const QString query = QStringLiteral("the report's query");
     std::vector<int> columnFields;
     for (const ColumnDefinition& column : definition.columns) {

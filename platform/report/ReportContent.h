@@ -29,8 +29,8 @@ struct ReportContent {
     std::vector<Row> rows;
 };
 
-// Runs the report's queries over an open connection and formats what they give. A failing query
-// throws its db::DbError; a field that the report names and its query does not give, ReportError.
+// Runs the report's queries over an open connection and formats what they give. ReportError when
+// a query fails or when the report names a field that its query does not give.
 ReportContent fetchContent(const ReportDefinition& definition, db::Connection& connection);
 
 }  // namespace report
