@@ -36,35 +36,28 @@ void ProgramFolder::exec(const QString& sql) const {
 
 namespace {
 
-forms::ScriptedMessageBoxes& installBoxes() {
-    auto boxes = std::make_unique<forms::ScriptedMessageBoxes>();
-    auto& ref = *boxes;
-    forms::installMessageBoxes(std::move(boxes));
-    return ref;
-}
-
-forms::ScriptedFileDialogs& installDialogs() {
-    auto dialogs = std::make_unique<forms::ScriptedFileDialogs>();
-    auto& ref = *dialogs;
-    forms::installFileDialogs(std::move(dialogs));
-    return ref;
-}
-
-forms::ScriptedDesktopOpener& installOpener() {
-    auto opener = std::make_unique<forms::ScriptedDesktopOpener>();
-    auto& ref = *opener;
-    forms::installDesktopOpener(std::move(opener));
+// Installs a new scripted service through install and returns it.
+template <typename Scripted, typename Service>
+Scripted& installScripted(void (*install)(std::unique_ptr<Service>)) {
+    auto service = std::make_unique<Scripted>();
+    auto& ref = *service;
+    install(std::move(service));
     return ref;
 }
 
 }  // namespace
 
-ScriptedServices::ScriptedServices() : boxes(installBoxes()), dialogs(installDialogs()), opener(installOpener()) {}
+ScriptedServices::ScriptedServices()
+    : boxes(installScripted<forms::ScriptedMessageBoxes>(forms::installMessageBoxes)),
+      dialogs(installScripted<forms::ScriptedFileDialogs>(forms::installFileDialogs)),
+      opener(installScripted<forms::ScriptedDesktopOpener>(forms::installDesktopOpener)),
+      reports(installScripted<report::ScriptedReportViewer>(report::installReportViewer)) {}
 
 ScriptedServices::~ScriptedServices() {
     forms::installMessageBoxes(nullptr);
     forms::installFileDialogs(nullptr);
     forms::installDesktopOpener(nullptr);
+    report::installReportViewer(nullptr);
 }
 
 ProgramTest::ProgramTest() {

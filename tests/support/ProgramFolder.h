@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/forms/Services.h"
+#include "platform/report/ReportViewer.h"
 #include "tests/support/Printing.h"
 
 #include <QString>
@@ -26,7 +27,8 @@ private:
     QTemporaryDir dir_;
 };
 
-// Scripted message boxes, open-file dialog and desktop opener, installed for the test's life.
+// Scripted message boxes, open-file dialog, desktop opener and report viewer, installed for the
+// test's life.
 class ScriptedServices {
 public:
     ScriptedServices();
@@ -34,6 +36,7 @@ public:
     forms::ScriptedMessageBoxes& boxes;
     forms::ScriptedFileDialogs& dialogs;
     forms::ScriptedDesktopOpener& opener;
+    report::ScriptedReportViewer& reports;
 };
 
 // The base of window tests: a fresh program folder, scripted services, the shared state reset,
