@@ -100,14 +100,25 @@ TEST_F(XlsxFileTest, FormatsReadBackAsTheModelGivesThem) {
     EXPECT_EQ(format("A4").horizontal, "center");
     EXPECT_EQ(format("A5").vertical, "top");
     EXPECT_TRUE(format("A5").wrap);
-    EXPECT_EQ(format("A4"), (FileCellFormat{.horizontal = "center"}));   // and nothing else
+    FileCellFormat centred;
+    centred.horizontal = "center";
+    EXPECT_EQ(format("A4"), centred);   // and nothing else
 
-    EXPECT_EQ(format("B8"), (FileCellFormat{.left = "thin", .top = "thin"}));
-    EXPECT_EQ(format("C8"), (FileCellFormat{.top = "thin", .right = "thin"}));
-    EXPECT_EQ(format("B9"), (FileCellFormat{.left = "thin", .bottom = "thin"}));
-    EXPECT_EQ(format("C9"), (FileCellFormat{.bottom = "thin", .right = "thin"}));
-    EXPECT_EQ(format("D8"), (FileCellFormat{.right = "thin"}));
-    EXPECT_EQ(format("D9"), (FileCellFormat{.right = "thin"}));
+    // Lines as left, top, bottom, right.
+    auto lines = [](const char* left, const char* top, const char* bottom, const char* right) {
+        FileCellFormat framed;
+        framed.left = left;
+        framed.top = top;
+        framed.bottom = bottom;
+        framed.right = right;
+        return framed;
+    };
+    EXPECT_EQ(format("B8"), lines("thin", "thin", "", ""));
+    EXPECT_EQ(format("C8"), lines("", "thin", "", "thin"));
+    EXPECT_EQ(format("B9"), lines("thin", "", "thin", ""));
+    EXPECT_EQ(format("C9"), lines("", "", "thin", "thin"));
+    EXPECT_EQ(format("D8"), lines("", "", "", "thin"));
+    EXPECT_EQ(format("D9"), lines("", "", "", "thin"));
     EXPECT_EQ(format("E10").numberFormat, "dd/mm/yyyy");
 
     EXPECT_NEAR(file.columnWidth(1, 2).value_or(0), 17.57, 1 / 7.0);
