@@ -65,7 +65,9 @@ QString reasonFor(lxw_error error) {
     case LXW_ERROR_MAX_STRING_LENGTH_EXCEEDED: return QStringLiteral("it is longer than the 32,767 characters a cell holds");
     case LXW_ERROR_255_STRING_LENGTH_EXCEEDED: return QStringLiteral("it is longer than 255 characters");
     case LXW_ERROR_IMAGE_DIMENSIONS: return QStringLiteral("the size of the picture cannot be read");
-    default: return QStringLiteral("the workbook cannot hold it");
+    case LXW_ERROR_PARAMETER_VALIDATION:
+    case LXW_ERROR_WORKSHEET_INDEX_OUT_OF_RANGE: return QStringLiteral("the workbook cannot hold it");
+    default: return QStringLiteral("the workbook could not be put together");
     }
 }
 
