@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/db/Value.h"
+#include "platform/spreadsheet/FieldValue.h"
 #include "platform/spreadsheet/Worksheet.h"
 
 #include <QString>
@@ -17,9 +18,13 @@ class Recordset;
 namespace cvexport {
 
 using spreadsheet::Worksheet;
+using spreadsheet::cellValue;
 
 // The cyan fill of section titles.
 constexpr std::int64_t kTitleFill = 16776960;
+
+// How every date of the CV shows: day, month, four-digit year.
+inline const QString kDateFormat = QStringLiteral("dd/mm/yyyy");
 
 QString cell(char column, int row);   // cell('C', 14) is "C14"
 

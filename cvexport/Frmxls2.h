@@ -18,16 +18,15 @@ public:
     Frmxls2();
     ~Frmxls2() override;
 
-protected:
-    void unload() override;
-
 private:
     void RunXl_Click();
+    void writeWorkbook();
+    void offerToOpen();
     void WriteEmploymentHistory();
     void WriteProjectReference();
 
-    struct Impl;
-    std::unique_ptr<Impl> d_;
+    struct Run;
+    std::unique_ptr<Run> run_;   // while the workbook is written
 };
 
 }  // namespace cvexport

@@ -3,15 +3,14 @@
 #include "common/BaseSetup.h"
 #include "cvexport/Frmxls2.h"
 #include "platform/spreadsheet/Application.h"
+#include "tests/cvexport/KeptWorkbooks.h"
 #include "tests/platform/spreadsheet/ValuePrinting.h"
 #include "tests/support/ProgramFolder.h"
 
 #include <QImage>
 
 #include <initializer_list>
-#include <memory>
 #include <tuple>
-#include <vector>
 
 using cvexport::generatorControls::RunXl;
 
@@ -19,15 +18,10 @@ using cvexport::generatorControls::RunXl;
 class CvTest : public testsupport::ProgramTest {
 protected:
     CvTest() {
-        spreadsheet::setClosedWorkbookKeeper(
-            [this](std::unique_ptr<spreadsheet::Workbook> book) { books.push_back(std::move(book)); });
         addEmployee("E1");
         BaseSetup::CurrentEmpId = "E1";
     }
-    ~CvTest() override {
-        spreadsheet::setClosedWorkbookKeeper({});
-        spreadsheet::setSheetsInNewWorkbook(6);
-    }
+    ~CvTest() override { spreadsheet::setSheetsInNewWorkbook(6); }
 
     void addEmployee(const QString& empid) {
         folder.exec(
@@ -53,7 +47,7 @@ protected:
         forms::guarded([this] { run(); });
     }
 
-    spreadsheet::Workbook& workbook() { return *books.back(); }
+    spreadsheet::Workbook& workbook() { return books.last(); }
     spreadsheet::Worksheet& sheet(int index) { return workbook().worksheets(index); }
     db::Value value(int sheetIndex, const QString& address) { return sheet(sheetIndex).cell(address).value; }
     spreadsheet::CellStyle style(int sheetIndex, const QString& address) { return sheet(sheetIndex).cell(address).style; }
@@ -80,5 +74,5 @@ protected:
         return folder.path() + "\\" + name;   // as the photo store names it
     }
 
-    std::vector<std::unique_ptr<spreadsheet::Workbook>> books;
+    KeptWorkbooks books;   // the workbook of every run that got as far as closing it
 };
