@@ -56,7 +56,8 @@ void MakeDSN(const QString& sDSN, const QString& sDriver, const QString& sDBFile
         return;
     }
     const QChar end(0);
-    dsn::sqlConfigDataSource(lAction, sDriver, QStringLiteral("DSN=") + sDSN + end + QStringLiteral("DBQ=") + sDBFile + end);
+    const QString attributes = QStringLiteral("DSN=") + sDSN + end + QStringLiteral("DBQ=") + sDBFile + end;
+    dsn::sqlConfigDataSource(lAction, sDriver, attributes);
 }
 
 ODBCReg::ODBCReg() : forms::Form(kWindow, kDesign) { onClick(Command1, [this] { Command1_Click(); }); }

@@ -115,12 +115,6 @@ TEST_F(DataSourceRegistration, ADataSourceWithoutItsFileIsAddedAgain) {
     EXPECT_EQ(registered("DBQ"), folder.databasePath());
 }
 
-TEST_F(DataSourceRegistration, AnEmptyDbqCountsAsNoFile) {
-    writeIni("[QuorvelKvo]\nDriver=SQLite3\nDBQ=\n");
-    shell::registerDataSource();
-    EXPECT_EQ(registered("DBQ"), folder.databasePath());
-}
-
 TEST_F(DataSourceRegistration, TheDataSourceNamesTheFileAsThisMachineSpellsIt) {
     ASSERT_TRUE(QFile::rename(folder.databasePath(), folder.file("maindb.MDB")));
     shell::registerDataSource();
@@ -147,12 +141,6 @@ TEST_F(DataSourceRegistration, RemovalOfADataSourceWithoutItsFileDoesNothing) {
     writeIni(kept);
     shell::MakeDSN(kDataSource, kAccess, folder.databasePath(), dsn::kOdbcRemoveDsn);
     EXPECT_EQ(iniText(), kept);
-    EXPECT_TRUE(services.boxes.shown.empty());
-}
-
-TEST_F(DataSourceRegistration, RemovalOfADataSourceThatIsNotThereDoesNothing) {
-    shell::MakeDSN(kDataSource, kAccess, folder.databasePath(), dsn::kOdbcRemoveDsn);
-    EXPECT_FALSE(QFile::exists(iniPath()));
     EXPECT_TRUE(services.boxes.shown.empty());
 }
 
