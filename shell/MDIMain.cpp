@@ -4,6 +4,7 @@
 #include "platform/forms/Form.h"
 #include "records/CustEdit.h"
 #include "records/PntPravel.h"
+#include "shell/RptList.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -13,6 +14,7 @@
 #include <QVBoxLayout>
 
 #include <stdexcept>
+#include <utility>
 
 namespace shell {
 
@@ -111,6 +113,14 @@ void MDIMain::buildMenus() {
     onItem(Quit, quitProgram);
     onItem(CusED, [] { forms::get<records::CustEdit>().showWindow(); });
     onItem(CusLst, [] { forms::get<records::PntPravel>().showWindow(); });
+    // Each report item presses its button of the hidden report launcher.
+    const std::pair<forms::ControlName, forms::ControlName> reportItems[] = {
+        {RptF, reportListControls::CmdF}, {RptS, reportListControls::CmdS}, {RptL, reportListControls::CmdL},
+        {RptA, reportListControls::CmdA}, {RptT, reportListControls::CmdT}, {RptE, reportListControls::CmdE},
+        {RptP, reportListControls::CmdP}};
+    for (const auto& [item, button] : reportItems) {
+        onItem(item, [button] { forms::get<RptList>().press(button); });
+    }
 }
 
 QMenu* MDIMain::menu(forms::ControlName name) const {
