@@ -1,3 +1,4 @@
+#include "common/ProgramTitle.h"
 #include "common/ProgramVariant.h"
 #include "platform/files/Paths.h"
 #include "shell/ODBCReg.h"
@@ -10,7 +11,7 @@
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Pravel"));
+    QApplication::setApplicationName(kProgramTitle);
     // Path texts keep the Windows form the program builds; the folder is joined to them as given.
     files::setProgramFolder(QCoreApplication::applicationDirPath());
 #ifdef PRAVEL_KEEPS_DESIGN_PICTURES

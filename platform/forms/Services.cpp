@@ -138,7 +138,8 @@ QString qtFileFilter(const QString& windowsFilter) {
 
 Answer msgBox(const QString& prompt, Buttons buttons, Icon icon, const QString& title,
               DefaultButton defaultButton) {
-    return messageBoxes().show(prompt, buttons, icon, title, defaultButton);
+    return messageBoxes().show(prompt, buttons, icon, title.isEmpty() ? QCoreApplication::applicationName() : title,
+                               defaultButton);
 }
 
 void installMessageBoxes(std::unique_ptr<MessageBoxes> boxes) { boxesSlot().install(std::move(boxes)); }

@@ -1,3 +1,4 @@
+#include "common/ProgramTitle.h"
 #include "platform/dsn/Installer.h"
 #include "platform/dsn/UserIni.h"
 #include "platform/forms/Form.h"
@@ -63,7 +64,7 @@ protected:
         EXPECT_EQ(box.prompt, "Database file doesn't exist!");
         EXPECT_EQ(box.buttons, forms::Buttons::OK);
         EXPECT_EQ(box.icon, forms::Icon::Critical);
-        EXPECT_EQ(box.title, forms::kProgramTitle);
+        EXPECT_EQ(box.title, kProgramTitle);
     }
 
 private:
