@@ -34,12 +34,6 @@ std::vector<Answer> answersOf(Buttons buttons) {
     return {Answer::OK};
 }
 
-Answer defaultAnswer(Buttons buttons, DefaultButton defaultButton) {
-    const auto answers = answersOf(buttons);
-    const std::size_t index = defaultButton == DefaultButton::Second ? 1 : 0;
-    return answers[std::min(index, answers.size() - 1)];
-}
-
 QMessageBox::StandardButton toQtButton(Answer answer) {
     switch (answer) {
     case Answer::OK: return QMessageBox::Ok;
@@ -136,6 +130,12 @@ QString qtFileFilter(const QString& windowsFilter) {
     return filters.join(QStringLiteral(";;"));
 }
 
+Answer defaultAnswer(Buttons buttons, DefaultButton defaultButton) {
+    const auto answers = answersOf(buttons);
+    const std::size_t index = defaultButton == DefaultButton::Second ? 1 : 0;
+    return answers[std::min(index, answers.size() - 1)];
+}
+
 Answer msgBox(const QString& prompt, Buttons buttons, Icon icon, const QString& title,
               DefaultButton defaultButton) {
     return messageBoxes().show(prompt, buttons, icon, title.isEmpty() ? QCoreApplication::applicationName() : title,
@@ -148,27 +148,5 @@ void installDesktopOpener(std::unique_ptr<DesktopOpener> opener) { openerSlot().
 MessageBoxes& messageBoxes() { return boxesSlot().get(); }
 FileDialogs& fileDialogs() { return dialogsSlot().get(); }
 DesktopOpener& desktopOpener() { return openerSlot().get(); }
-
-Answer ScriptedMessageBoxes::show(const QString& prompt, Buttons buttons, Icon icon, const QString& title,
-                                  DefaultButton defaultButton) {
-    shown.push_back({prompt, buttons, icon, title, defaultButton});
-    if (answers.empty()) return defaultAnswer(buttons, defaultButton);
-    const Answer answer = answers.front();
-    answers.pop_front();
-    return answer;
-}
-
-QString ScriptedFileDialogs::openFile(const QString& filter, const QString&) {
-    filters << filter;
-    if (choices.empty()) return {};
-    QString choice = choices.front();
-    choices.pop_front();
-    return choice;
-}
-
-bool ScriptedDesktopOpener::open(const QString& nativePath) {
-    opened << nativePath;
-    return true;
-}
 
 }  // namespace forms

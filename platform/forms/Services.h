@@ -52,34 +52,7 @@ MessageBoxes& messageBoxes();
 FileDialogs& fileDialogs();
 DesktopOpener& desktopOpener();
 
-// Scripted services for tests: every box is recorded, answers come from a queue (the default
-// button when the queue is empty).
-class ScriptedMessageBoxes : public MessageBoxes {
-public:
-    struct Shown {
-        QString prompt;
-        Buttons buttons;
-        Icon icon;
-        QString title;
-        DefaultButton defaultButton;
-    };
-    Answer show(const QString& prompt, Buttons buttons, Icon icon, const QString& title,
-                DefaultButton defaultButton) override;
-    std::vector<Shown> shown;
-    std::deque<Answer> answers;
-};
-
-class ScriptedFileDialogs : public FileDialogs {
-public:
-    QString openFile(const QString& filter, const QString& initialFileName) override;
-    std::deque<QString> choices;   // an empty text is a cancelled dialog
-    QStringList filters;           // the filter of every call
-};
-
-class ScriptedDesktopOpener : public DesktopOpener {
-public:
-    bool open(const QString& nativePath) override;
-    QStringList opened;
-};
+// The answer of a box's default button.
+Answer defaultAnswer(Buttons buttons, DefaultButton defaultButton);
 
 }  // namespace forms

@@ -3,7 +3,6 @@
 #include "platform/report/PageModel.h"
 
 #include <memory>
-#include <vector>
 
 namespace report {
 
@@ -18,12 +17,5 @@ public:
 // Installing replaces the preview window (tests install a scripted viewer). nullptr restores it.
 void installReportViewer(std::unique_ptr<ReportViewer> viewer);
 ReportViewer& reportViewer();
-
-// Keeps every report it is given, in order, and shows nothing.
-class ScriptedReportViewer : public ReportViewer {
-public:
-    void show(std::shared_ptr<const PageModel> pages) override { shown.push_back(std::move(pages)); }
-    std::vector<std::shared_ptr<const PageModel>> shown;
-};
 
 }  // namespace report

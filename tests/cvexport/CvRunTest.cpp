@@ -202,10 +202,7 @@ TEST_F(CvRunTest, EveryListAndBlockHoldsOnlyTheRowsOfTheEmployeeAskedFor) {
 }
 
 TEST_F(CvRunTest, WhenNoProgramOpensTheFileTheUserIsToldWhereItIs) {
-    struct NoProgram : forms::DesktopOpener {
-        bool open(const QString&) override { return false; }
-    };
-    forms::installDesktopOpener(std::make_unique<NoProgram>());
+    services.opener.noProgram = true;
     services.boxes.answers = {Answer::Yes};
     runFromWindow();
     ASSERT_EQ(services.boxes.shown.size(), 2u);

@@ -46,7 +46,7 @@ protected:
         return enabled;
     }
 
-    const forms::ScriptedMessageBoxes::Shown& lastBox() { return services.boxes.shown.back(); }
+    const testsupport::ScriptedMessageBoxes::Shown& lastBox() { return services.boxes.shown.back(); }
 };
 
 TEST_F(SignIn, LoadDisablesEveryMenuAndHidesTheAids) {

@@ -34,32 +34,6 @@ void ProgramFolder::exec(const QString& sql) const {
     connection.close();
 }
 
-namespace {
-
-// Installs a new scripted service through install and returns it.
-template <typename Scripted, typename Service>
-Scripted& installScripted(void (*install)(std::unique_ptr<Service>)) {
-    auto service = std::make_unique<Scripted>();
-    auto& ref = *service;
-    install(std::move(service));
-    return ref;
-}
-
-}  // namespace
-
-ScriptedServices::ScriptedServices()
-    : boxes(installScripted<forms::ScriptedMessageBoxes>(forms::installMessageBoxes)),
-      dialogs(installScripted<forms::ScriptedFileDialogs>(forms::installFileDialogs)),
-      opener(installScripted<forms::ScriptedDesktopOpener>(forms::installDesktopOpener)),
-      reports(installScripted<report::ScriptedReportViewer>(report::installReportViewer)) {}
-
-ScriptedServices::~ScriptedServices() {
-    forms::installMessageBoxes(nullptr);
-    forms::installFileDialogs(nullptr);
-    forms::installDesktopOpener(nullptr);
-    report::installReportViewer(nullptr);
-}
-
 ProgramTest::ProgramTest() {
     BaseSetup::CurrentUserName.clear();
     BaseSetup::UserLevel = 0;

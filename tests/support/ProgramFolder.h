@@ -1,8 +1,7 @@
 #pragma once
 
-#include "platform/forms/Services.h"
-#include "platform/report/ReportViewer.h"
 #include "tests/support/Printing.h"
+#include "tests/support/ScriptedServices.h"
 
 #include <QString>
 #include <QTemporaryDir>
@@ -25,18 +24,6 @@ public:
 
 private:
     QTemporaryDir dir_;
-};
-
-// Scripted message boxes, open-file dialog, desktop opener and report viewer, installed for the
-// test's life.
-class ScriptedServices {
-public:
-    ScriptedServices();
-    ~ScriptedServices();
-    forms::ScriptedMessageBoxes& boxes;
-    forms::ScriptedFileDialogs& dialogs;
-    forms::ScriptedDesktopOpener& opener;
-    report::ScriptedReportViewer& reports;
 };
 
 // The base of window tests: a fresh program folder, scripted services, the shared state reset,

@@ -28,7 +28,7 @@ protected:
                           Qt::NoModifier);
         QApplication::sendEvent(to, &event);
     }
-    const forms::ScriptedMessageBoxes::Shown& firstBox() {
+    const testsupport::ScriptedMessageBoxes::Shown& firstBox() {
         EXPECT_FALSE(services.boxes.shown.empty());
         return services.boxes.shown.front();
     }
