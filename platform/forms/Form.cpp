@@ -251,7 +251,6 @@ QWidget* Form::control(ControlName name) const {
     return widget;
 }
 
-bool Form::hasControl(ControlName name) const { return d_->controls.contains(key(name)); }
 
 namespace {
 template <typename T> T* controlOfKind(const Form& form, ControlName name, const char* kind) {

@@ -37,7 +37,6 @@ public:
 
     // Controls by name; a name the design does not hold is a programming error (std::logic_error).
     QWidget* control(ControlName name) const;
-    bool hasControl(ControlName name) const;
     template <typename T> T* as(ControlName name) const;
     QLabel* label(ControlName name) const;
     QPushButton* button(ControlName name) const;
