@@ -1,8 +1,9 @@
 #include "records/EmpImg.h"
 
 #include "common/BaseSetup.h"
+#include "common/PictureDialog.h"
 #include "common/PictureFiles.h"
-#include "common/ProgramVariant.h"
+#include "common/ProgramDatabase.h"
 #include "common/SqlText.h"
 #include "platform/db/Connection.h"
 #include "platform/db/Recordset.h"
@@ -11,8 +12,6 @@
 #include "records/CustEdit.h"
 #include "records/DesignPictures.h"
 #include "records/EmployeeControls.h"
-
-#include <QFileInfo>
 
 #include <array>
 
@@ -39,28 +38,11 @@ constexpr std::array kDesign{
                    .left = 2040, .top = 1440, .width = 1695, .height = 375},
 };
 
-const QString kFilter = QStringLiteral("Images|*.BMP;*.GIF;*.JPG");
 const QString kPictureField = QStringLiteral("LImage");
 
 QString employeeQuery(const char* select) {
     return QString::fromLatin1(select) + sqlEscape(BaseSetup::CurrentEmpId) + QLatin1Char('\'');
 }
-
-// The open-file dialog keeps its filter and the last file name given to it or chosen in it.
-struct OpenFileDialog {
-    QString filter;
-    QString fileName;
-    QString fileTitle;
-
-    bool show() {
-        const QString initial = fileName.isEmpty() ? QString() : files::nativePath(fileName);
-        const QString chosen = forms::fileDialogs().openFile(filter, initial);
-        if (chosen.isEmpty()) return false;
-        fileName = chosen;
-        fileTitle = QFileInfo(chosen).fileName();
-        return true;
-    }
-};
 
 // The photo copy that could not be written last: told once, not at every employee opened.
 QString& unwritablePhoto() {
@@ -82,7 +64,7 @@ void reportUnwritable(const QString& path) {
 struct EmpImg::Impl {
     db::Connection connection;
     db::Recordset recordset;
-    OpenFileDialog dialog;
+    PictureDialog dialog;
 
     void openEmployee(const QString& sql, int cursorType, int options) {
         recordset.open(sql, &connection, cursorType, db::adLockOptimistic, options);
@@ -99,9 +81,7 @@ EmpImg::EmpImg() : forms::Form(kWindow, kDesign), d_(std::make_unique<Impl>()) {
 EmpImg::~EmpImg() = default;
 
 void EmpImg::load() {
-    d_->dialog.filter = kFilter;
-    d_->connection.open(QStringLiteral("Provider=Microsoft.Jet.OLEDB.4.0;") + BaseSetup::DataSourceString() +
-                        QStringLiteral(";Persist Security Info=False"));
+    openPictureWindowDatabase(d_->connection);
     press(Command2);
     showDialogFile();
 }
@@ -117,19 +97,11 @@ void EmpImg::unload() {
 void EmpImg::retrieveImage() {
     d_->openEmployee(employeeQuery("SELECT * FROM employee where empid='"), db::adOpenKeyset,
                      db::adOptionUnspecified);
-    QString written;
-    if (!d_->recordset.eof() && !d_->recordset.field(kPictureField).isNull()) {
-        const QString path = pictureCopyPath(d_->recordset.field(QStringLiteral("FileName")).toString());
-        if (!path.isEmpty()) {
-            if (LoadFileFromDB(path, &d_->recordset, kPictureField)) {
-                written = path;
-                unwritablePhoto().clear();
-            } else {
-                reportUnwritable(path);
-            }
-        }
-    }
+    const PictureCopy copy = writePictureCopy(&d_->recordset);
     d_->recordset.close();
+    if (copy.written()) unwritablePhoto().clear();
+    if (copy.outcome == PictureCopy::Outcome::WriteFailed) reportUnwritable(copy.path);
+    const QString written = copy.written() ? copy.path : QString();
     BaseSetup::EmpPicturePath = written;
     d_->dialog.fileName = written;
 }
@@ -165,13 +137,7 @@ bool EmpImg::storePhoto() {
 // A cancelled dialog ends the change: nothing is stored and no file is written. Nor is anything
 // stored from a file that is no picture.
 void EmpImg::changeLogo() {
-    if (!d_->dialog.show()) return;
-    if (!isStorablePicture(files::nativePath(d_->dialog.fileName))) {
-        forms::msgBox(QStringLiteral("%1 is not a BMP, GIF or JPG picture, so the photo was not changed.")
-                          .arg(files::nativePath(d_->dialog.fileName)),
-                      forms::Buttons::OK, forms::Icon::Exclamation);
-        return;
-    }
+    if (!d_->dialog.choosePicture(QStringLiteral("photo"))) return;
     setText(Text1, d_->dialog.fileName);
     setText(Text2, d_->dialog.fileTitle);
     press(Command1);
@@ -179,15 +145,7 @@ void EmpImg::changeLogo() {
 }
 
 // Shows the file that the dialog names, which after a retrieval is the photo as the database gave it.
-void EmpImg::showDialogFile() {
-    if (keepsDesignPictures()) return;
-    auto* image = picture(Image1);
-    if (d_->dialog.fileName.isEmpty()) {
-        image->clearPicture();
-    } else {
-        image->loadPicture(files::nativePath(d_->dialog.fileName));
-    }
-}
+void EmpImg::showDialogFile() { d_->dialog.showIn(*picture(Image1)); }
 
 void takeStorePhoto(forms::Form& window) {
     window.picture(employeeControls::Image1)->setPicture(forms::get<EmpImg>().picture(Image1)->picture());
