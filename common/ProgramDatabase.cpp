@@ -8,8 +8,3 @@ void openProgramDatabase(db::Connection& connection) {
     connection.setProvider(QStringLiteral("Microsoft.jet.OLEDB.4.0"));
     connection.open(BaseSetup::DataSourceString(), QString(), QString(), db::adOptionUnspecified);
 }
-
-void openPictureWindowDatabase(db::Connection& connection) {
-    connection.open(QStringLiteral("Provider=Microsoft.Jet.OLEDB.4.0;") + BaseSetup::DataSourceString() +
-                    QStringLiteral(";Persist Security Info=False"));
-}

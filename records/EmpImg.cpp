@@ -1,12 +1,9 @@
 #include "records/EmpImg.h"
 
 #include "common/BaseSetup.h"
-#include "common/PictureDialog.h"
 #include "common/PictureFiles.h"
-#include "common/ProgramDatabase.h"
+#include "common/PictureWindow.h"
 #include "common/SqlText.h"
-#include "platform/db/Connection.h"
-#include "platform/db/Recordset.h"
 #include "platform/files/Paths.h"
 #include "platform/forms/Picture.h"
 #include "records/CustEdit.h"
@@ -61,17 +58,7 @@ void reportUnwritable(const QString& path) {
 
 }  // namespace
 
-struct EmpImg::Impl {
-    db::Connection connection;
-    db::Recordset recordset;
-    PictureDialog dialog;
-
-    void openEmployee(const QString& sql, int cursorType, int options) {
-        recordset.open(sql, &connection, cursorType, db::adLockOptimistic, options);
-    }
-};
-
-EmpImg::EmpImg() : forms::Form(kWindow, kDesign), d_(std::make_unique<Impl>()) {
+EmpImg::EmpImg() : forms::Form(kWindow, kDesign), d_(std::make_unique<PictureWindowData>()) {
     picture(Image1)->setPicture(designPhoto());
     onClick(Command1, [this] { saveImage(); });
     onClick(Command2, [this] { retrieveImage(); });
@@ -81,21 +68,18 @@ EmpImg::EmpImg() : forms::Form(kWindow, kDesign), d_(std::make_unique<Impl>()) {
 EmpImg::~EmpImg() = default;
 
 void EmpImg::load() {
-    openPictureWindowDatabase(d_->connection);
+    d_->openConnection();
     press(Command2);
     showDialogFile();
 }
 
-void EmpImg::unload() {
-    if (d_->recordset.isOpen()) d_->recordset.detach();
-    d_->connection.close();
-}
+void EmpImg::unload() { d_->release(); }
 
 // Writes the photo of CurrentEmpId to the program folder and names that file. Only a file
 // written from this employee's row is named: without a row or a stored photo the name is empty,
 // so no picture another employee left under the same name is shown or given to the CV.
 void EmpImg::retrieveImage() {
-    d_->openEmployee(employeeQuery("SELECT * FROM employee where empid='"), db::adOpenKeyset,
+    d_->openRecordset(employeeQuery("SELECT * FROM employee where empid='"), db::adOpenKeyset,
                      db::adOptionUnspecified);
     const PictureCopy copy = writePictureCopy(&d_->recordset);
     d_->recordset.close();
@@ -123,7 +107,7 @@ void EmpImg::showOnEditor() {
 
 // Stores the chosen file and its name on the employee's row; false when there is no such row.
 bool EmpImg::storePhoto() {
-    d_->openEmployee(employeeQuery("SELECT * from employee where empid='"), db::adOpenForwardOnly, db::adCmdText);
+    d_->openRecordset(employeeQuery("SELECT * from employee where empid='"), db::adOpenForwardOnly, db::adCmdText);
     const bool found = !d_->recordset.eof();
     if (found) {
         SaveFileToDB(text(Text1), &d_->recordset, kPictureField);
@@ -137,11 +121,7 @@ bool EmpImg::storePhoto() {
 // A cancelled dialog ends the change: nothing is stored and no file is written. Nor is anything
 // stored from a file that is no picture.
 void EmpImg::changeLogo() {
-    if (!d_->dialog.choosePicture(QStringLiteral("photo"))) return;
-    setText(Text1, d_->dialog.fileName);
-    setText(Text2, d_->dialog.fileTitle);
-    press(Command1);
-    showDialogFile();
+    if (d_->changePicture(*this, QStringLiteral("photo"), Text1, Text2, Command1)) showDialogFile();
 }
 
 // Shows the file that the dialog names, which after a retrieval is the photo as the database gave it.

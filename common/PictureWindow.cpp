@@ -1,8 +1,10 @@
-#include "common/PictureDialog.h"
+#include "common/PictureWindow.h"
 
+#include "common/BaseSetup.h"
 #include "common/PictureFiles.h"
 #include "common/ProgramVariant.h"
 #include "platform/files/Paths.h"
+#include "platform/forms/Form.h"
 #include "platform/forms/Picture.h"
 #include "platform/forms/Services.h"
 
@@ -30,4 +32,27 @@ void PictureDialog::showIn(forms::Picture& image) const {
     } else {
         image.loadPicture(files::nativePath(fileName));
     }
+}
+
+void PictureWindowData::openConnection() {
+    connection.open(QStringLiteral("Provider=Microsoft.Jet.OLEDB.4.0;") + BaseSetup::DataSourceString() +
+                    QStringLiteral(";Persist Security Info=False"));
+}
+
+void PictureWindowData::openRecordset(const QString& sql, int cursorType, int options) {
+    recordset.open(sql, &connection, cursorType, db::adLockOptimistic, options);
+}
+
+void PictureWindowData::release() {
+    if (recordset.isOpen()) recordset.detach();
+    connection.close();
+}
+
+bool PictureWindowData::changePicture(forms::Form& window, const QString& what, forms::ControlName pathBox,
+                                      forms::ControlName nameBox, forms::ControlName saveImage) {
+    if (!dialog.choosePicture(what)) return false;
+    window.setText(pathBox, dialog.fileName);
+    window.setText(nameBox, dialog.fileTitle);
+    window.press(saveImage);
+    return true;
 }
