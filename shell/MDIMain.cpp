@@ -4,6 +4,8 @@
 #include "platform/forms/Form.h"
 #include "records/CustEdit.h"
 #include "records/PntPravel.h"
+#include "shell/CompanyInfo.h"
+#include "shell/DevInfo.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -111,6 +113,8 @@ void MDIMain::buildMenus() {
     onItem(Quit, quitProgram);
     onItem(CusED, [] { forms::get<records::CustEdit>().showWindow(); });
     onItem(CusLst, [] { forms::get<records::PntPravel>().showWindow(); });
+    onItem(Cinfo, [] { forms::get<CompanyInfo>().showWindow(); });
+    onItem(DevIn, [] { forms::get<DevInfo>().showWindow(); });
 }
 
 QMenu* MDIMain::menu(forms::ControlName name) const {
