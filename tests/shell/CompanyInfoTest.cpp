@@ -238,26 +238,23 @@ TEST_F(CompanyProfile, AStoreThatFailsKeepsTheOldRowAndSaysSo) {
     EXPECT_EQ(value("SELECT Address FROM companyinfo").toString(), "new address");
 }
 
-TEST_F(CompanyProfile, WithoutAStoredLogoNothingIsShownOrWritten) {
-    execute("UPDATE companyinfo SET LImage = NULL");
-    testsupport::writeFile(folder.file("logo.bmp"), kNewLogo);   // left by something else
-    EXPECT_FALSE(window().picture(Image1)->hasPicture());
-    EXPECT_FALSE(window().picture(Image2)->hasPicture());
-    EXPECT_EQ(readFile(folder.file("logo.bmp")), kNewLogo);
-
-    clickRetrieve();
-    ASSERT_EQ(services.boxes.shown.size(), 1u);
-    EXPECT_TRUE(prompts()[0].contains("No logo is stored")) << prompts()[0].toStdString();
-}
-
-TEST_F(CompanyProfile, AStoredLogoThatIsNoPictureShowsNothingAndNoError) {
-    for (const char* bytes : {"", "6E6F2070696374757265"}) {
-        execute(QStringLiteral("UPDATE companyinfo SET LImage = X'%1'").arg(bytes));
-        EXPECT_FALSE(window().picture(Image1)->hasPicture()) << bytes;
-        EXPECT_FALSE(window().picture(Image2)->hasPicture()) << bytes;
+// No logo stored, or stored bytes that are no picture: nothing is shown, no older file of that name
+// is shown or overwritten, and no error is raised.
+TEST_F(CompanyProfile, WithoutAUsableLogoNothingIsShown) {
+    for (const char* stored : {"X''", "X'6E6F2070696374757265'", "NULL"}) {
+        testsupport::writeFile(folder.file("logo.bmp"), kNewLogo);   // left by something else
+        execute(QStringLiteral("UPDATE companyinfo SET LImage = %1").arg(stored));
+        EXPECT_FALSE(window().picture(Image1)->hasPicture()) << stored;
+        EXPECT_FALSE(window().picture(Image2)->hasPicture()) << stored;
         forms::unload<CompanyInfo>();
     }
     EXPECT_TRUE(services.boxes.shown.empty());
+
+    EXPECT_EQ(readFile(folder.file("logo.bmp")), kNewLogo);
+    clickRetrieve();
+    ASSERT_EQ(services.boxes.shown.size(), 1u);
+    EXPECT_TRUE(prompts()[0].contains("No logo is stored")) << prompts()[0].toStdString();
+    EXPECT_EQ(readFile(folder.file("logo.bmp")), kNewLogo);
 }
 
 // Names written by another program never put the logo's bytes anywhere but a plain picture file of
