@@ -1,5 +1,6 @@
 #pragma once
 
+#include "common/DateText.h"
 #include "platform/db/Value.h"
 #include "platform/spreadsheet/FieldValue.h"
 #include "platform/spreadsheet/Worksheet.h"
@@ -22,9 +23,6 @@ using spreadsheet::cellValue;
 
 // The cyan fill of section titles.
 constexpr std::int64_t kTitleFill = 16776960;
-
-// How every date of the CV shows: day, month, four-digit year.
-inline const QString kDateFormat = QStringLiteral("dd/mm/yyyy");
 
 QString cell(char column, int row);   // cell('C', 14) is "C14"
 

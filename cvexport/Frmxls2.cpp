@@ -52,7 +52,7 @@ QString forCurrentEmployee(const QString& textBeforeId) {
 bool userAgreesToReplace(const QString& fileName) {
     return forms::msgBox(
                QStringLiteral("A file named '%1' already exists in this location. Do you want to replace it?").arg(fileName),
-               forms::Buttons::YesNo, forms::Icon::Exclamation, forms::kProgramTitle,
+               forms::Buttons::YesNo, forms::Icon::Exclamation, QString(),
                forms::DefaultButton::Second) == forms::Answer::Yes;
 }
 

@@ -1,12 +1,13 @@
 #include "records/DetailLists.h"
 
+#include "common/AgeStatements.h"
+#include "common/DateText.h"
 #include "common/SqlText.h"
 #include "platform/db/Connection.h"
 #include "platform/db/Recordset.h"
 #include "platform/forms/DataGrid.h"
 #include "platform/forms/Form.h"
 #include "platform/forms/Services.h"
-#include "records/AgeStatements.h"
 #include "records/EmployeeControls.h"
 #include "records/EmployeeFields.h"
 
@@ -22,7 +23,6 @@ using namespace employeeControls;
 namespace {
 
 const QString kGridDateFormat = QStringLiteral("dd/mmm/yyyy");
-const QString kNewRowDate = QStringLiteral("01/01/1900");
 
 struct ColumnWidth {
     const char* field;

@@ -105,7 +105,7 @@ constexpr Control kDesign[] = {
     textBox(ShandPhone, kFamilyTab, 1560, 3480, 3375, 15),
     caption(lblSemail, kFamilyTab, "Email :", 360, 3870, 1200),
     textBox(Semail, kFamilyTab, 1560, 3840, 3375, 50),
-    {.name = Line1, .kind = Kind::Frame, .container = kFamilyTab, .left = 5640, .top = 900, .width = 15,
+    {.name = Line1, .kind = Kind::Line, .container = kFamilyTab, .left = 5640, .top = 900, .width = 15,
      .height = 3360},
     heading(Label46, kFamilyTab, "Hobbies and Curricular", 7080, 900, 2400),
     link(Label48, kFamilyTab, "Save", 10080, 1020, 495),

@@ -1,6 +1,7 @@
 #include "records/EmployeeFields.h"
 
 #include "common/Blanks.h"
+#include "common/DateText.h"
 #include "platform/db/Recordset.h"
 #include "platform/forms/Form.h"
 #include "platform/forms/MonthCalendar.h"
@@ -87,7 +88,7 @@ void wireDatePicker(forms::Form& window, forms::ControlName button, forms::Contr
     window.onClick(button, [&window, calendar] { window.show(calendar); });
     // A picked date is the calendar's click.
     window.onClick(calendar, [&window, button, calendar, field] {
-        window.setText(field, window.calendar(calendar)->value().toString(QStringLiteral("dd/MM/yyyy")));
+        window.setText(field, dateText(window.calendar(calendar)->value()));
         window.hide(calendar);
         // Hiding the calendar would pass the focus on to the window's first box, text selected, where
         // the next keys typed would replace it.

@@ -1,12 +1,13 @@
 #include "records/EmployeeWindow.h"
 
+#include "common/AgeStatements.h"
 #include "common/BaseSetup.h"
 #include "common/Blanks.h"
+#include "common/DateText.h"
 #include "common/ProgramDatabase.h"
 #include "common/SqlText.h"
 #include "cvexport/Frmxls2.h"
 #include "platform/forms/DataGrid.h"
-#include "records/AgeStatements.h"
 #include "records/EmpImg.h"
 #include "records/EmployeeFields.h"
 
@@ -238,9 +239,9 @@ void EmployeeWindow::cinAd_Click() {
     for (const forms::ControlName field : {Text3, Text4, Text5, Text7, Text8, Text10}) setText(field, QString());
     setText(Text11, QStringLiteral("0"));
     for (const forms::ControlName field : {Text13, Text14, Text15, Text16, Text17}) setText(field, QString());
-    setText(DOB, QStringLiteral("01/01/1900"));
+    setText(DOB, kNewRowDate);
     for (const forms::ControlName field : {Age, IcNew, IcOld, Passport}) setText(field, QString());
-    setText(Pdate, QStringLiteral("01/01/1900"));
+    setText(Pdate, kNewRowDate);
     show(Cinsa2);
     hide(CinSa);
     enable(CinCa);

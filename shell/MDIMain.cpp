@@ -6,6 +6,7 @@
 #include "records/PntPravel.h"
 #include "shell/CompanyInfo.h"
 #include "shell/DevInfo.h"
+#include "shell/RptList.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -15,6 +16,7 @@
 #include <QVBoxLayout>
 
 #include <stdexcept>
+#include <utility>
 
 namespace shell {
 
@@ -113,6 +115,14 @@ void MDIMain::buildMenus() {
     onItem(Quit, quitProgram);
     onItem(CusED, [] { forms::get<records::CustEdit>().showWindow(); });
     onItem(CusLst, [] { forms::get<records::PntPravel>().showWindow(); });
+    // Each report item presses its button of the hidden report launcher.
+    const std::pair<forms::ControlName, forms::ControlName> reportItems[] = {
+        {RptF, reportListControls::CmdF}, {RptS, reportListControls::CmdS}, {RptL, reportListControls::CmdL},
+        {RptA, reportListControls::CmdA}, {RptT, reportListControls::CmdT}, {RptE, reportListControls::CmdE},
+        {RptP, reportListControls::CmdP}};
+    for (const auto& [item, button] : reportItems) {
+        onItem(item, [button] { forms::get<RptList>().press(button); });
+    }
     onItem(Cinfo, [] { forms::get<CompanyInfo>().showWindow(); });
     onItem(DevIn, [] { forms::get<DevInfo>().showWindow(); });
 }

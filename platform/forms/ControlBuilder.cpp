@@ -1,12 +1,14 @@
 #include "ControlBuilder.h"
 
 #include "DataGrid.h"
+#include "FrameBox.h"
+#include "TabControl.h"
 #include "MonthCalendar.h"
 #include "Picture.h"
 
+#include <QAbstractItemView>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -126,7 +128,7 @@ QWidget* createTextBox(const Control& c, QWidget* parent) {
 }
 
 QWidget* createFrame(const Control& c, QWidget* parent) {
-    if (c.border) return new QGroupBox(QString::fromUtf8(c.caption), parent);
+    if (c.border) return new FrameBox(QString::fromUtf8(c.caption), parent);
     auto* frame = new QFrame(parent);
     frame->setFrameShape(QFrame::NoFrame);
     frame->setProperty(kCaptionProperty, QString::fromUtf8(c.caption));
@@ -134,15 +136,25 @@ QWidget* createFrame(const Control& c, QWidget* parent) {
 }
 
 QWidget* createTabs(const Control& c, QWidget* parent) {
-    auto* tabs = new QTabWidget(parent);
+    auto* tabs = new TabControl(parent);
     for (const QString& caption : QString::fromUtf8(c.caption).split(QLatin1Char('|'))) {
         tabs->addTab(new QWidget(), caption);
     }
     return tabs;
 }
 
+// A graphical button is a raised face in its own colour, pressed in when clicked; the desktop style
+// would only tint its own gradient.
+void paintFace(QPushButton* button, Colour back) {
+    const QString colour = toQColor(back).name();
+    button->setStyleSheet(QStringLiteral("QPushButton { background-color: %1; border: 2px outset %1; padding: 1px; }"
+                                         "QPushButton:pressed { border-style: inset; }")
+                              .arg(colour));
+}
+
 QWidget* createButton(const Control& c, QWidget* parent) {
     auto* button = new QPushButton(QString::fromUtf8(c.caption), parent);
+    if (c.graphical && c.backColor != kNoColour) paintFace(button, c.backColor);
     // Enter on a focused button presses that button, as on a dialog.
     button->setAutoDefault(true);
     button->setDefault(c.isDefault);
@@ -172,6 +184,12 @@ QWidget* createWidget(const Control& c, QWidget* parent) {
     }
     case Kind::Button: return createButton(c, parent);
     case Kind::Frame: return createFrame(c, parent);
+    case Kind::Line: {
+        auto* line = new QFrame(parent);
+        line->setFrameShape(c.width < c.height ? QFrame::VLine : QFrame::HLine);
+        line->setFrameShadow(QFrame::Sunken);
+        return line;
+    }
     case Kind::Image: return new Picture(parent);
     case Kind::DataGrid: return new DataGrid(parent);
     case Kind::MonthCalendar: return new MonthCalendar(parent);
@@ -182,8 +200,22 @@ QWidget* createWidget(const Control& c, QWidget* parent) {
     throw std::logic_error("Unknown control kind");
 }
 
+// The designs name the fonts of the platform they were drawn on; their captions are measured for
+// Arial's widths, which Liberation Sans has. Without this, "MS Sans Serif" falls to a wider font and
+// captions no longer fit their labels.
+void substituteDesignFonts() {
+    static const bool done = [] {
+        for (const char* family : {"MS Sans Serif", "Microsoft Sans Serif", "Arial"}) {
+            QFont::insertSubstitutions(QString::fromLatin1(family), {QStringLiteral("Liberation Sans")});
+        }
+        return true;
+    }();
+    (void)done;
+}
+
 void applyFont(QWidget* widget, const Control& c) {
     if (!c.fontName && c.fontSize <= 0 && !c.bold && !c.underline && !c.italic) return;
+    substituteDesignFonts();
     QFont font = widget->font();
     if (c.fontName) font.setFamily(QString::fromUtf8(c.fontName));
     if (c.fontSize > 0) font.setPointSizeF(c.fontSize);
@@ -218,21 +250,21 @@ QWidget* tabPage(QWidget* tabControl, int page, QPoint* pageOffset) {
     return tabs->widget(page);
 }
 
+// A colour belongs to the role the widget paints with: boxes, combos and grids their input area
+// (so a window's colour never reaches them), buttons their face, everything else the background.
 void applyColours(QWidget* widget, Colour back, Colour fore) {
+    const bool input = qobject_cast<QLineEdit*>(widget) || qobject_cast<QPlainTextEdit*>(widget) ||
+                       qobject_cast<QComboBox*>(widget) || qobject_cast<QAbstractItemView*>(widget);
+    const bool button = qobject_cast<QAbstractButton*>(widget) && !qobject_cast<QRadioButton*>(widget) &&
+                        !qobject_cast<QCheckBox*>(widget);
+    const QPalette::ColorRole backRole = input ? QPalette::Base : button ? QPalette::Button : QPalette::Window;
+    const QPalette::ColorRole foreRole = input ? QPalette::Text : button ? QPalette::ButtonText : QPalette::WindowText;
     QPalette palette = widget->palette();
     if (back != kNoColour) {
-        const QColor colour = toQColor(back);
-        palette.setColor(QPalette::Window, colour);
-        palette.setColor(QPalette::Button, colour);
-        palette.setColor(QPalette::Base, colour);
-        widget->setAutoFillBackground(true);
+        palette.setColor(backRole, toQColor(back));
+        if (backRole == QPalette::Window) widget->setAutoFillBackground(true);
     }
-    if (fore != kNoColour) {
-        const QColor colour = toQColor(fore);
-        palette.setColor(QPalette::WindowText, colour);
-        palette.setColor(QPalette::ButtonText, colour);
-        palette.setColor(QPalette::Text, colour);
-    }
+    if (fore != kNoColour) palette.setColor(foreRole, toQColor(fore));
     widget->setPalette(palette);
 }
 
@@ -255,7 +287,7 @@ QString controlText(const QWidget* widget) {
     if (auto* edit = qobject_cast<const QLineEdit*>(widget)) return edit->text();
     if (auto* edit = qobject_cast<const QPlainTextEdit*>(widget)) return edit->toPlainText();
     if (auto* combo = qobject_cast<const QComboBox*>(widget)) return combo->currentText();
-    if (auto* group = qobject_cast<const QGroupBox*>(widget)) return group->title();
+    if (auto* frame = qobject_cast<const FrameBox*>(widget)) return frame->caption();
     return widget->property(kCaptionProperty).toString();
 }
 
@@ -274,8 +306,8 @@ void setControlText(QWidget* widget, const QString& text) {
         edit->setProperty(kSettingFromCode, false);
     } else if (auto* combo = qobject_cast<QComboBox*>(widget)) {
         combo->setEditText(text);
-    } else if (auto* group = qobject_cast<QGroupBox*>(widget)) {
-        group->setTitle(text);
+    } else if (auto* frame = qobject_cast<FrameBox*>(widget)) {
+        frame->setCaption(text);
     } else if (widget->property(kCaptionProperty).isValid()) {
         widget->setProperty(kCaptionProperty, text);
     } else {

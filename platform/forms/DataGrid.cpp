@@ -49,6 +49,8 @@ public:
 
     QString text(int row, int column) const {
         const db::Value value = recordset->valueAt(row, column);
+        // A long binary (a picture) has no text to show; its bytes read as text are noise.
+        if (value.type() == db::Value::Type::Bytes) return {};
         const ColumnSetting* s = setting(column);
         const QString format = s && !s->format.isEmpty() ? s->format : QString();
         if (value.type() == db::Value::Type::Date) {

@@ -35,6 +35,7 @@ enum class Kind {
     ComboBox,       // editable: typed text or a list item
     Button,
     Frame,          // a container; border or none
+    Line,           // a straight line, across its longer side
     Image,          // forms::Picture
     DataGrid,       // forms::DataGrid
     MonthCalendar,  // forms::MonthCalendar

@@ -10,7 +10,6 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QCoreApplication>
-#include <QGroupBox>
 #include <QHash>
 #include <QKeyEvent>
 #include <QLabel>
@@ -85,7 +84,8 @@ struct Form::Impl {
     QPointer<QAbstractButton> defaultButton;
     QPointer<QAbstractButton> cancelButton;
     std::optional<QPoint> position;       // pixels, of the outer window
-    QSize clientSize;
+    QSize clientSize;                     // pixels, as designed
+    QSize outerSize{-1, -1};              // pixels, as set in code; -1: not set
     bool unloading = false;
 
     Handlers& handlersOf(const Form& form, ControlName name);
@@ -101,16 +101,22 @@ struct Form::Impl {
         outer(self)->move(at);
     }
 
-    // Sizes are of the client area; the sub-window grows around it.
-    void resizeClient(Form* self, std::optional<int> width, std::optional<int> height) {
-        if (width) clientSize.setWidth(*width);
-        if (height) clientSize.setHeight(*height);
+    // A size set in code is the whole window's, title bar and borders included, as on the platform
+    // the designs come from; the design gives the client area. The frame is known once the window
+    // lies in the main window's area, so the client is fitted again then.
+    void resizeOuter(Form* self, std::optional<int> width, std::optional<int> height) {
+        if (width) outerSize.setWidth(*width);
+        if (height) outerSize.setHeight(*height);
         fit(self);
     }
 
     void fit(Form* self) const {
-        self->resize(clientSize);
-        if (subWindow) subWindow->resize(clientSize.grownBy(subWindow->contentsMargins()));
+        const QMargins frame = subWindow ? subWindow->contentsMargins() : QMargins();
+        QSize client = clientSize;
+        if (outerSize.width() >= 0) client.setWidth(outerSize.width() - frame.left() - frame.right());
+        if (outerSize.height() >= 0) client.setHeight(outerSize.height() - frame.top() - frame.bottom());
+        self->resize(client);
+        if (subWindow) subWindow->resize(client.grownBy(frame));
     }
 
     template <typename Handler, typename... Args>
@@ -311,8 +317,8 @@ void Form::press(ControlName name) {
 
 void Form::setTwipsTop(int top) { d_->place(this, {}, px(top)); }
 void Form::setTwipsLeft(int left) { d_->place(this, px(left), {}); }
-void Form::setTwipsWidth(int width) { d_->resizeClient(this, px(width), {}); }
-void Form::setTwipsHeight(int height) { d_->resizeClient(this, {}, px(height)); }
+void Form::setTwipsWidth(int width) { d_->resizeOuter(this, px(width), {}); }
+void Form::setTwipsHeight(int height) { d_->resizeOuter(this, {}, px(height)); }
 
 void Form::showWindow() {
     QMdiArea* area = mdiArea();

@@ -67,7 +67,8 @@ public:
     void onHeadClick(ControlName name, std::function<void(int column)> handler);   // data grids
     void press(ControlName name);
 
-    // Window placement in twips (as Top, Left, Width, Height of the window).
+    // Window placement in twips (as Top, Left, Width, Height of the window): the whole window, title
+    // bar and borders included; the design's size is the client area.
     void setTwipsTop(int top);
     void setTwipsLeft(int left);
     void setTwipsWidth(int width);

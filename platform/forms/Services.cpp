@@ -4,6 +4,8 @@
 #include <QDesktopServices>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QMimeDatabase>
+#include <QProcess>
 #include <QUrl>
 
 namespace forms {
@@ -73,10 +75,20 @@ public:
     }
 };
 
+// The desktop launcher reports success as soon as it starts, also when no program handles the
+// file's type; the desktop's own table of default programs tells whether one will.
+bool hasDefaultProgram(const QString& nativePath) {
+    const QString type = QMimeDatabase().mimeTypeForFile(nativePath).name();
+    QProcess query;
+    query.start(QStringLiteral("xdg-mime"), {QStringLiteral("query"), QStringLiteral("default"), type});
+    if (!query.waitForFinished(5000) || query.exitStatus() != QProcess::NormalExit) return true;   // cannot tell
+    return !query.readAllStandardOutput().trimmed().isEmpty();
+}
+
 class QtDesktopOpener : public DesktopOpener {
 public:
     bool open(const QString& nativePath) override {
-        return QDesktopServices::openUrl(QUrl::fromLocalFile(nativePath));
+        return hasDefaultProgram(nativePath) && QDesktopServices::openUrl(QUrl::fromLocalFile(nativePath));
     }
 };
 
@@ -126,7 +138,8 @@ QString qtFileFilter(const QString& windowsFilter) {
 
 Answer msgBox(const QString& prompt, Buttons buttons, Icon icon, const QString& title,
               DefaultButton defaultButton) {
-    return messageBoxes().show(prompt, buttons, icon, title, defaultButton);
+    return messageBoxes().show(prompt, buttons, icon, title.isEmpty() ? QCoreApplication::applicationName() : title,
+                               defaultButton);
 }
 
 void installMessageBoxes(std::unique_ptr<MessageBoxes> boxes) { boxesSlot().install(std::move(boxes)); }

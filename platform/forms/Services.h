@@ -14,8 +14,6 @@ enum class Icon { None, Information, Critical, Exclamation, Question };
 enum class Answer { OK, Cancel, Yes, No };
 enum class DefaultButton { First, Second };
 
-inline const QString kProgramTitle = QStringLiteral("Pravel");
-
 class MessageBoxes {
 public:
     virtual ~MessageBoxes() = default;
@@ -23,9 +21,10 @@ public:
                         DefaultButton defaultButton) = 0;
 };
 
-// The one entry point for message boxes; the title defaults to the program's.
+// The one entry point for message boxes. A box given no title shows the application's name, which
+// the program sets to its title at start.
 Answer msgBox(const QString& prompt, Buttons buttons = Buttons::OK, Icon icon = Icon::None,
-              const QString& title = kProgramTitle, DefaultButton defaultButton = DefaultButton::First);
+              const QString& title = {}, DefaultButton defaultButton = DefaultButton::First);
 
 // The open-file dialog: returns the chosen full path, or an empty text when cancelled.
 class FileDialogs {

@@ -6,6 +6,11 @@
 #include "platform/forms/DataGrid.h"
 #include "records/EmployeeControls.h"
 #include "records/CustEdit.h"
+#include "records/PntPravel.h"
+#include "tests/support/LabelFit.h"
+
+#include <QMdiArea>
+#include <QMdiSubWindow>
 
 #include <array>
 #include <map>
@@ -152,6 +157,30 @@ TEST_F(CustEditModes, NewNameBoxAndDateButtonsLieOnTopOfTheBoxesTheyShare) {
     EXPECT_EQ(topmostAt(window, Frame2, Text12), window.control(Text12));
     EXPECT_EQ(topmostAt(window, Frame3, Command2), window.control(Command2));
     EXPECT_EQ(topmostAt(window, Frame3, Command3), window.control(Command3));
+}
+
+}  // namespace
+}  // namespace recordstest
+
+namespace recordstest {
+namespace {
+
+// The load's 16800 by 9600 twips is the whole window in the main window's area, frame included.
+TEST_F(CustEditModes, TheLoadSizesTheWholeWindow) {
+    QMdiArea area;
+    area.resize(1400, 900);
+    forms::setMdiArea(&area);
+    forms::get<CustEdit>().showWindow();
+    ASSERT_EQ(area.subWindowList().size(), 1);
+    EXPECT_EQ(area.subWindowList().front()->size(), QSize(forms::px(16800), forms::px(9600)));
+    EXPECT_EQ(area.subWindowList().front()->pos().y(), 0);
+    forms::destroyAll();
+    forms::setMdiArea(nullptr);
+}
+
+TEST_F(CustEditModes, EveryLabelShowsItsWholeCaptionAtItsDesignedSize) {
+    EXPECT_EQ(testsupport::labelsThatDoNotFit(forms::get<CustEdit>()), QStringList());
+    EXPECT_EQ(testsupport::labelsThatDoNotFit(forms::get<records::PntPravel>()), QStringList());
 }
 
 }  // namespace

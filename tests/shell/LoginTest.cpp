@@ -2,6 +2,7 @@
 #include "common/Password.h"
 #include "shell/MDIMain.h"
 #include "shell/frmLogin.h"
+#include "tests/support/LabelFit.h"
 #include "tests/support/ProgramFolder.h"
 
 #include <QFile>
@@ -55,6 +56,7 @@ TEST_F(SignIn, LoadDisablesEveryMenuAndHidesTheAids) {
     EXPECT_FALSE(login().isShown(cmdCancel));
     EXPECT_FALSE(login().isShown(LabelU));
     EXPECT_FALSE(login().isShown(Text1));
+    EXPECT_EQ(testsupport::labelsThatDoNotFit(login()), QStringList());
 }
 
 TEST_F(SignIn, RefusedAttemptsKeepTheWindowAndTheMenusShut) {

@@ -2,6 +2,7 @@
 #include "records/CustEdit.h"
 #include "records/PntPravel.h"
 #include "shell/MDIMain.h"
+#include "tests/shell/Counted.h"
 #include "tests/support/ProgramFolder.h"
 
 #include <QAction>
@@ -13,19 +14,11 @@
 
 using shell::MDIMain;
 
+using shelltest::Counted;
+
 namespace {
 
 using namespace shell::mainMenus;
-
-// A child window that counts its unload steps.
-class Counted : public forms::Form {
-public:
-    Counted() : forms::Form(forms::WindowDesign{.caption = "Counted"}, {}) {}
-    static inline int unloads = 0;
-
-protected:
-    void unload() override { ++unloads; }
-};
 
 class MainWindow : public testsupport::ProgramTest {
 protected:

@@ -57,6 +57,17 @@ TEST_F(DataGridTest, ShowsTheRecordsetsRowsAsFormattedText) {
     EXPECT_THROW(grid.hideColumn("missing"), std::invalid_argument);
 }
 
+TEST_F(DataGridTest, ALongBinaryShowsAsAnEmptyCell) {
+    folder.exec("CREATE TABLE pictures (id INTEGER PRIMARY KEY, photo BLOB);"
+                "INSERT INTO pictures (photo) VALUES (X'FFD8FFE000104A464946')");
+    db::Recordset pictures;
+    pictures.open("SELECT * FROM pictures", &connection);
+    forms::DataGrid photos;
+    photos.setDataSource(&pictures);
+    EXPECT_EQ(photos.displayText(0, "photo"), "");
+    photos.setDataSource(nullptr);
+}
+
 TEST_F(DataGridTest, ColumnSettingsOutliveASortButNotARebinding) {
     grid.hideColumn("id");
     EXPECT_TRUE(grid.isColumnHidden("ID"));

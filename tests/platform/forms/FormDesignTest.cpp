@@ -2,7 +2,7 @@
 #include "platform/forms/Picture.h"
 #include "tests/support/ProgramFolder.h"
 
-#include <QGroupBox>
+#include "platform/forms/FrameBox.h"
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -18,7 +18,7 @@ TEST_F(FormDesignTest, PlacesControlsInPixelsFromTwipsInsideTheirContainers) {
     auto& window = forms::get<CountingWindow>();
     EXPECT_EQ(window.size(), QSize(640, 300));
     EXPECT_EQ(window.control(txtName)->geometry(), QRect(100, 20, 160, 23));
-    auto* frame = window.as<QGroupBox>(Frame3);
+    auto* frame = window.as<forms::FrameBox>(Frame3);
     ASSERT_NE(frame, nullptr);
     EXPECT_EQ(window.control(txtInFrame)->parentWidget(), frame);
     EXPECT_EQ(window.control(txtInFrame)->pos(), QPoint(20, 30));

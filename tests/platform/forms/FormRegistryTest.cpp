@@ -75,7 +75,11 @@ TEST_F(FormRegistryTest, AChildWindowShowsOnceInTheAreaPlacedInTwipsAndClosingIt
     QMdiSubWindow* sub = area.subWindowList().front();
     EXPECT_EQ(sub->widget(), &window);
     EXPECT_EQ(sub->pos(), QPoint(166, 80));
-    EXPECT_EQ(window.height(), 333);   // the client area
+    // The height set in code is the whole window's; the client is what the frame leaves.
+    EXPECT_EQ(sub->height(), 333);
+    EXPECT_EQ(window.height(), 333 - sub->contentsMargins().top() - sub->contentsMargins().bottom());
+    EXPECT_GT(sub->contentsMargins().top(), sub->contentsMargins().bottom());   // a title bar
+    EXPECT_EQ(window.width(), forms::px(9600));   // not set in code: the design's client width
     window.setTwipsLeft(0);
     EXPECT_EQ(sub->pos(), QPoint(0, 80));
 
