@@ -3,6 +3,9 @@
 #include "platform/forms/Form.h"
 
 #include <functional>
+#include <memory>
+
+struct PictureWindowData;
 
 namespace records {
 
@@ -36,8 +39,7 @@ private:
     void showOnEditor();
     void showDialogFile();
 
-    struct Impl;
-    std::unique_ptr<Impl> d_;
+    std::unique_ptr<PictureWindowData> d_;
 };
 
 // The window's Image1 takes the photo that the store's Image1 shows; touching the store loads it.

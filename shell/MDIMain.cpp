@@ -4,6 +4,8 @@
 #include "platform/forms/Form.h"
 #include "records/CustEdit.h"
 #include "records/PntPravel.h"
+#include "shell/CompanyInfo.h"
+#include "shell/DevInfo.h"
 #include "shell/RptList.h"
 
 #include <QApplication>
@@ -121,6 +123,8 @@ void MDIMain::buildMenus() {
     for (const auto& [item, button] : reportItems) {
         onItem(item, [button] { forms::get<RptList>().press(button); });
     }
+    onItem(Cinfo, [] { forms::get<CompanyInfo>().showWindow(); });
+    onItem(DevIn, [] { forms::get<DevInfo>().showWindow(); });
 }
 
 QMenu* MDIMain::menu(forms::ControlName name) const {
