@@ -1,9 +1,11 @@
 #include "shell/MDIMain.h"
 
+#include "common/BaseSetup.h"
 #include "platform/forms/Design.h"
 #include "platform/forms/Form.h"
 #include "records/CustEdit.h"
 #include "records/PntPravel.h"
+#include "shell/CHkPwd.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -111,6 +113,7 @@ void MDIMain::buildMenus() {
     onItem(Quit, quitProgram);
     onItem(CusED, [] { forms::get<records::CustEdit>().showWindow(); });
     onItem(CusLst, [] { forms::get<records::PntPravel>().showWindow(); });
+    onItem(Cpwd, [] { forms::get<CHkPwd>().showForUser(BaseSetup::CurrentUserName); });
 }
 
 QMenu* MDIMain::menu(forms::ControlName name) const {
