@@ -6,6 +6,7 @@
 #include "records/CustEdit.h"
 #include "records/PntPravel.h"
 #include "shell/CHkPwd.h"
+#include "shell/MUser.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -114,6 +115,7 @@ void MDIMain::buildMenus() {
     onItem(CusED, [] { forms::get<records::CustEdit>().showWindow(); });
     onItem(CusLst, [] { forms::get<records::PntPravel>().showWindow(); });
     onItem(Cpwd, [] { forms::get<CHkPwd>().showForUser(BaseSetup::CurrentUserName); });
+    onItem(AddU, [] { forms::get<MUser>().showWindow(); });
 }
 
 QMenu* MDIMain::menu(forms::ControlName name) const {
