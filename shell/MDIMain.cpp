@@ -1,11 +1,14 @@
 #include "shell/MDIMain.h"
 
+#include "common/BaseSetup.h"
 #include "platform/forms/Design.h"
 #include "platform/forms/Form.h"
 #include "records/CustEdit.h"
 #include "records/PntPravel.h"
+#include "shell/CHkPwd.h"
 #include "shell/CompanyInfo.h"
 #include "shell/DevInfo.h"
+#include "shell/MUser.h"
 #include "shell/RptList.h"
 
 #include <QApplication>
@@ -125,6 +128,8 @@ void MDIMain::buildMenus() {
     }
     onItem(Cinfo, [] { forms::get<CompanyInfo>().showWindow(); });
     onItem(DevIn, [] { forms::get<DevInfo>().showWindow(); });
+    onItem(Cpwd, [] { forms::get<CHkPwd>().showForUser(BaseSetup::CurrentUserName); });
+    onItem(AddU, [] { forms::get<MUser>().showWindow(); });
 }
 
 QMenu* MDIMain::menu(forms::ControlName name) const {

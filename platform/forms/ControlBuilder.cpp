@@ -1,12 +1,14 @@
 #include "ControlBuilder.h"
 
 #include "DataGrid.h"
+#include "FlexGrid.h"
 #include "FrameBox.h"
-#include "TabControl.h"
 #include "MonthCalendar.h"
 #include "Picture.h"
+#include "TabControl.h"
 
 #include <QAbstractItemView>
+#include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
@@ -168,6 +170,15 @@ QWidget* createLabel(const Control& c, QWidget* parent) {
     return label;
 }
 
+// Options are exclusive within their own container, not with those of the containers it holds.
+QWidget* createOption(const Control& c, QWidget* parent) {
+    auto* option = new QRadioButton(QString::fromUtf8(c.caption), parent);
+    auto* group = parent->findChild<QButtonGroup*>(QString(), Qt::FindDirectChildrenOnly);
+    if (!group) group = new QButtonGroup(parent);
+    group->addButton(option);
+    return option;
+}
+
 QWidget* createWidget(const Control& c, QWidget* parent) {
     const QString caption = QString::fromUtf8(c.caption);
     switch (c.kind) {
@@ -194,8 +205,9 @@ QWidget* createWidget(const Control& c, QWidget* parent) {
     case Kind::DataGrid: return new DataGrid(parent);
     case Kind::MonthCalendar: return new MonthCalendar(parent);
     case Kind::TabControl: return createTabs(c, parent);
-    case Kind::OptionButton: return new QRadioButton(caption, parent);
+    case Kind::OptionButton: return createOption(c, parent);
     case Kind::CheckBox: return new QCheckBox(caption, parent);
+    case Kind::FlexGrid: return new FlexGrid(parent);
     }
     throw std::logic_error("Unknown control kind");
 }

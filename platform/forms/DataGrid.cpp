@@ -146,6 +146,9 @@ DataGrid::DataGrid(QWidget* parent) : QTableView(parent), d_(std::make_unique<Im
     connect(this, &QAbstractItemView::doubleClicked, this, [this](const QModelIndex& index) {
         if (index.isValid()) emit dblClick();
     });
+    connect(this, &QAbstractItemView::clicked, this, [this](const QModelIndex& index) {
+        if (index.isValid()) emit click();
+    });
     connect(selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             [this](const QModelIndex& current, const QModelIndex& previous) {
                 if (d_->following || !d_->model.bound()) return;
@@ -267,6 +270,14 @@ void DataGrid::commit() {
         dropPendingRow();
         throw;
     }
+}
+
+void DataGrid::sortAscending(int column) {
+    const QString field = boundFieldName(column);
+    if (field.isEmpty()) {
+        throw std::invalid_argument(QStringLiteral("The grid has no column %1").arg(column).toStdString());
+    }
+    d_->model.recordset->setSort(field + QStringLiteral(" asc"));
 }
 
 void DataGrid::writePendingRow() {

@@ -42,6 +42,7 @@ enum class Kind {
     TabControl,     // QTabWidget; caption lists the tab captions separated by '|'
     OptionButton,
     CheckBox,
+    FlexGrid,       // forms::FlexGrid
 };
 
 // A control's name as its window declares it. Made only from the window's declared constants

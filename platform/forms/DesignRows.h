@@ -2,6 +2,10 @@
 
 #include "Design.h"
 
+#include <initializer_list>
+#include <span>
+#include <vector>
+
 // Rows of a design table by kind, holding what every row of that kind has; a table adds its own
 // look (colours, fonts) with the modifiers below.
 namespace forms::rows {
@@ -61,6 +65,13 @@ constexpr Control withFont(Control row, const char* fontName, double fontSize) {
     row.fontName = fontName;
     row.fontSize = fontSize;
     return row;
+}
+
+// One table of several parts in order, such as a group of rows that two windows share.
+inline std::vector<Control> joined(std::initializer_list<std::span<const Control>> parts) {
+    std::vector<Control> all;
+    for (const std::span<const Control> part : parts) all.insert(all.end(), part.begin(), part.end());
+    return all;
 }
 
 }  // namespace forms::rows

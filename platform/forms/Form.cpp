@@ -2,11 +2,13 @@
 
 #include "ControlBuilder.h"
 #include "DataGrid.h"
+#include "FlexGrid.h"
 #include "MonthCalendar.h"
 #include "Picture.h"
 #include "platform/error/PlatformError.h"
 
 #include <QAbstractButton>
+#include <QButtonGroup>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QCoreApplication>
@@ -19,6 +21,7 @@
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTabWidget>
 
 #include <algorithm>
@@ -32,6 +35,7 @@ namespace {
 struct Handlers {
     std::function<void()> click, dblClick, change, validate;
     std::function<void(int)> headClick;
+    std::function<void(const MouseDown&)> mouseDown;
 };
 
 struct Loaded {
@@ -79,6 +83,7 @@ struct Form::Impl {
     QHash<QString, QWidget*> controls;   // by lower-case name
     QHash<const QObject*, QString> names;
     QHash<QString, Handlers> handlers;
+    std::function<void()> formClick;
     QSet<const QObject*> edited;          // boxes changed since they were last left
     QPointer<QMdiSubWindow> subWindow;
     QPointer<QAbstractButton> defaultButton;
@@ -231,9 +236,14 @@ Form::Form(const WindowDesign& window, std::span<const Control> design, std::spa
             connect(combo, &QComboBox::editTextChanged, this, changed);
             combo->installEventFilter(this);
         } else if (auto* grid = qobject_cast<DataGrid*>(widget)) {
+            connect(grid, &DataGrid::click, this, fire(&Handlers::click));
             connect(grid, &DataGrid::dblClick, this, fire(&Handlers::dblClick));
             connect(grid, &DataGrid::headClick, this,
                     [this, grid](int column) { d_->fire(grid, &Handlers::headClick, column); });
+        } else if (auto* flex = qobject_cast<FlexGrid*>(widget)) {
+            connect(flex, &FlexGrid::dblClick, this, fire(&Handlers::dblClick));
+            connect(flex, &FlexGrid::mouseDown, this,
+                    [this, flex](const MouseDown& press) { d_->fire(flex, &Handlers::mouseDown, press); });
         } else if (auto* calendar = qobject_cast<MonthCalendar*>(widget)) {
             // A picked date is the calendar's click.
             connect(calendar, &MonthCalendar::datePicked, this, fire(&Handlers::click));
@@ -267,6 +277,7 @@ QPushButton* Form::button(ControlName name) const { return controlOfKind<QPushBu
 QComboBox* Form::combo(ControlName name) const { return controlOfKind<QComboBox>(*this, name, "combo box"); }
 QTabWidget* Form::tabs(ControlName name) const { return controlOfKind<QTabWidget>(*this, name, "tab control"); }
 DataGrid* Form::grid(ControlName name) const { return controlOfKind<DataGrid>(*this, name, "data grid"); }
+FlexGrid* Form::flexGrid(ControlName name) const { return controlOfKind<FlexGrid>(*this, name, "flex grid"); }
 MonthCalendar* Form::calendar(ControlName name) const {
     return controlOfKind<MonthCalendar>(*this, name, "month calendar");
 }
@@ -282,6 +293,25 @@ void Form::setControlEnabled(ControlName name, bool enabled) { control(name)->se
 bool Form::isControlEnabled(ControlName name) const {
     // The control's own setting; a disabled container does not change it.
     return !control(name)->testAttribute(Qt::WA_ForceDisabled);
+}
+
+void Form::setValue(ControlName name, bool value) {
+    auto* option = controlOfKind<QRadioButton>(*this, name, "option button");
+    if (value) {
+        option->setChecked(true);
+        press(name);
+        return;
+    }
+    // The chosen option of an exclusive group cannot be cleared while the group is exclusive.
+    QButtonGroup* group = option->group();
+    const bool exclusive = group && group->exclusive();
+    if (group) group->setExclusive(false);
+    option->setChecked(false);
+    if (group) group->setExclusive(exclusive);
+}
+
+bool Form::value(ControlName name) const {
+    return controlOfKind<QRadioButton>(*this, name, "option button")->isChecked();
 }
 
 // The handlers of a control the design holds.
@@ -305,6 +335,11 @@ void Form::onValidate(ControlName name, std::function<void()> handler) {
 void Form::onHeadClick(ControlName name, std::function<void(int)> handler) {
     d_->handlersOf(*this, name).headClick = std::move(handler);
 }
+
+void Form::onMouseDown(ControlName name, std::function<void(const MouseDown&)> handler) {
+    d_->handlersOf(*this, name).mouseDown = std::move(handler);
+}
+void Form::onFormClick(std::function<void()> handler) { d_->formClick = std::move(handler); }
 
 void Form::press(ControlName name) {
     control(name);
@@ -403,6 +438,15 @@ void Form::closeEvent(QCloseEvent* event) {
     }
     event->ignore();
     guarded([this] { runUnload(); });
+}
+
+void Form::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton && !childAt(event->position().toPoint()) && d_->formClick) {
+        const std::function<void()> handler = d_->formClick;
+        guarded(handler);
+        return;
+    }
+    QWidget::mouseReleaseEvent(event);
 }
 
 bool Form::eventFilter(QObject* watched, QEvent* event) {

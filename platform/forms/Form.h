@@ -20,8 +20,10 @@ class QTabWidget;
 namespace forms {
 
 class DataGrid;
+class FlexGrid;
 class MonthCalendar;
 class Picture;
+struct MouseDown;
 
 // A window: its controls are built from its design table; the subclass holds the behaviour.
 // Controls are named by the constants the window declares (ControlName); handlers are wired with
@@ -43,6 +45,7 @@ public:
     QComboBox* combo(ControlName name) const;
     QTabWidget* tabs(ControlName name) const;
     DataGrid* grid(ControlName name) const;
+    FlexGrid* flexGrid(ControlName name) const;
     MonthCalendar* calendar(ControlName name) const;
     Picture* picture(ControlName name) const;
 
@@ -58,12 +61,19 @@ public:
     void setControlEnabled(ControlName name, bool enabled);
     bool isControlEnabled(ControlName name) const;
 
+    // Option buttons. Setting the value to true chooses the option (the others of its container
+    // clear) and runs its click handler at once, as press() does; false clears it without an event.
+    void setValue(ControlName name, bool value);
+    bool value(ControlName name) const;
+
     // Handlers. Click handlers of buttons and labels can also be run by press().
     void onClick(ControlName name, std::function<void()> handler);
     void onDblClick(ControlName name, std::function<void()> handler);
     void onChange(ControlName name, std::function<void()> handler);    // text boxes and combos
     void onValidate(ControlName name, std::function<void()> handler);  // the control is left
     void onHeadClick(ControlName name, std::function<void(int column)> handler);   // data grids
+    void onMouseDown(ControlName name, std::function<void(const MouseDown&)> handler);   // flex grids
+    void onFormClick(std::function<void()> handler);   // a click on the window's background
     void press(ControlName name);
 
     // Window placement in twips (as Top, Left, Width, Height of the window): the whole window, title
@@ -89,6 +99,8 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
     // Closing the window by its close box unloads it.
     void closeEvent(QCloseEvent* event) override;
+    // A click that no control takes is the window's own.
+    void mouseReleaseEvent(QMouseEvent* event) override;
     // Clicks on labels and frames, leaving edited boxes, closing the sub-window.
     bool eventFilter(QObject* watched, QEvent* event) override;
 

@@ -1,6 +1,8 @@
 #include "platform/forms/Form.h"
 #include "records/CustEdit.h"
 #include "records/PntPravel.h"
+#include "shell/CHkPwd.h"
+#include "shell/MUser.h"
 #include "shell/MDIMain.h"
 #include "tests/shell/Counted.h"
 #include "tests/support/ProgramFolder.h"
@@ -62,15 +64,17 @@ TEST_F(MainWindow, ClosingUnloadsEachChildFirst) {
     EXPECT_FALSE(forms::isLoaded<Counted>());
 }
 
-TEST_F(MainWindow, EmployeeItemsOpenOneWindowEach) {
+TEST_F(MainWindow, WindowItemsOpenOneWindowEach) {
     MDIMain& main = MDIMain::instance();
     main.show();
-    main.item(CusED)->trigger();
-    main.item(CusED)->trigger();
-    main.item(CusLst)->trigger();
+    for (int time = 0; time < 2; ++time) {
+        for (const forms::ControlName item : {CusED, CusLst, Cpwd, AddU}) main.item(item)->trigger();
+    }
     EXPECT_TRUE(forms::isLoaded<records::CustEdit>());
     EXPECT_TRUE(forms::isLoaded<records::PntPravel>());
-    EXPECT_EQ(main.area()->subWindowList().size(), 2);
+    EXPECT_TRUE(forms::isLoaded<shell::CHkPwd>());
+    EXPECT_TRUE(forms::isLoaded<shell::MUser>());
+    EXPECT_EQ(main.area()->subWindowList().size(), 4);
     EXPECT_TRUE(services.boxes.shown.empty());
 }
 
