@@ -280,6 +280,57 @@ void applyColours(QWidget* widget, Colour back, Colour fore) {
     widget->setPalette(palette);
 }
 
+// The caption as drawn: "&&" is an ampersand, a single "&" marks the access key and is not drawn.
+QString drawnCaption(const QString& caption) {
+    QString drawn = caption;
+    drawn.replace(QStringLiteral("&&"), QStringLiteral("\x01")).remove(QLatin1Char('&'));
+    return drawn.replace(QLatin1Char('\x01'), QLatin1Char('&'));
+}
+
+bool captionFits(const QLabel* label, const QFont& font) {
+    const QRect needed = QFontMetrics(font).boundingRect(QRect(0, 0, label->width(), 100000),
+                                                        int(label->alignment()) | Qt::TextWordWrap,
+                                                        drawnCaption(label->text()));
+    return needed.width() <= label->width() && needed.height() <= label->height();
+}
+
+// How far a label may grow to its right without reaching a control beside it.
+int freeWidth(const QLabel* label) {
+    int right = label->parentWidget() ? label->parentWidget()->width() : label->x() + label->width();
+    for (const QObject* child : label->parentWidget() ? label->parentWidget()->children() : QObjectList()) {
+        const auto* sibling = qobject_cast<const QWidget*>(child);
+        if (!sibling || sibling == label || sibling->isWindow()) continue;
+        const QRect other = sibling->geometry();
+        const bool beside = other.top() < label->geometry().bottom() && other.bottom() > label->geometry().top();
+        if (beside && other.left() >= label->geometry().right()) right = std::min(right, other.left());
+    }
+    return std::max(label->width(), right - label->x());
+}
+
+// The designs were measured in a font of slightly other widths: a caption a little too wide for
+// its label takes the free room beside it, or else is drawn up to a point smaller, rather than cut.
+void fitCaption(QLabel* label) {
+    if (qobject_cast<Picture*>(label)) return;
+    constexpr char kDesignPoints[] = "pravelDesignPoints";
+    constexpr char kDesignWidth[] = "pravelDesignWidth";
+    if (!label->property(kDesignPoints).isValid()) {
+        label->setProperty(kDesignPoints, label->font().pointSizeF());
+        label->setProperty(kDesignWidth, label->width());
+    }
+    const qreal designed = label->property(kDesignPoints).toReal();
+    QFont font = label->font();
+    font.setPointSizeF(designed);
+    label->resize(label->property(kDesignWidth).toInt(), label->height());
+    if (!captionFits(label, font)) {
+        const int designWidth = label->width();
+        label->resize(freeWidth(label), label->height());
+        if (!captionFits(label, font)) label->resize(designWidth, label->height());
+    }
+    while (!captionFits(label, font) && font.pointSizeF() > designed - 1.0) font.setPointSizeF(font.pointSizeF() - 0.25);
+    if (!captionFits(label, font)) font.setPointSizeF(designed);
+    if (font != label->font()) label->setFont(font);
+}
+
 QWidget* createControl(const Control& c, QWidget* container) {
     QWidget* widget = createWidget(c, container);
     widget->setObjectName(c.name.toString());
@@ -306,6 +357,7 @@ QString controlText(const QWidget* widget) {
 void setControlText(QWidget* widget, const QString& text) {
     if (auto* label = qobject_cast<QLabel*>(widget)) {
         label->setText(text);
+        fitCaption(label);
     } else if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
         button->setText(text);
     } else if (auto* edit = qobject_cast<QLineEdit*>(widget)) {

@@ -3,6 +3,7 @@
 #include "Design.h"
 
 #include <QString>
+#include <QLabel>
 #include <QWidget>
 
 #include <span>
@@ -27,6 +28,9 @@ void applyColours(QWidget* widget, Colour back, Colour fore);
 // Visible text of a label, button, frame, box or combo; empty for other kinds.
 QString controlText(const QWidget* widget);
 void setControlText(QWidget* widget, const QString& text);
+
+// Makes a label's caption whole: it grows into free room beside it, or its font shrinks a little.
+void fitCaption(QLabel* label);
 
 // Whether the user can move to the control with Tab.
 bool takesFocus(const QWidget* widget);

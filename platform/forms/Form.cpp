@@ -184,6 +184,11 @@ Form::Form(const WindowDesign& window, std::span<const Control> design, std::spa
         }
     }
 
+    // With every control in place, each label can see the room beside it.
+    for (QWidget* widget : widgets) {
+        if (auto* label = qobject_cast<QLabel*>(widget)) fitCaption(label);
+    }
+
     // Tab order: by tab index where the design gives one, else by the order of the rows.
     std::vector<std::size_t> order(rows.size());
     for (std::size_t i = 0; i < order.size(); ++i) order[i] = i;
