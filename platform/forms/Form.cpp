@@ -9,6 +9,7 @@
 
 #include <QAbstractButton>
 #include <QButtonGroup>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QCoreApplication>
@@ -23,6 +24,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTabWidget>
+#include <QTimer>
 
 #include <algorithm>
 #include <optional>
@@ -366,11 +368,21 @@ void Form::showWindow() {
             d_->subWindow = area->addSubWindow(this);
             d_->subWindow->installEventFilter(this);
             d_->fit(this);
-            if (d_->position) d_->subWindow->move(*d_->position);
+            // A window that places itself goes there; the others cascade from the top left, each a
+            // title bar lower than the one before, inside the area.
+            const int cascade = int(area->subWindowList().size() - 1) * d_->subWindow->contentsMargins().top();
+            d_->subWindow->move(d_->position.value_or(QPoint(cascade, cascade)));
         }
         QWidget::show();
         d_->subWindow->show();
         area->setActiveSubWindow(d_->subWindow);
+        // A menu that opened the window gives the focus back to the window it came from as it closes;
+        // the new window takes it again once that is done.
+        QTimer::singleShot(0, d_->subWindow, [this, area = QPointer<QMdiArea>(area), sub = d_->subWindow] {
+            if (!area || !sub) return;
+            area->setActiveSubWindow(sub);
+            focusFirstControl();
+        });
         return;
     }
     QWidget::show();
@@ -379,6 +391,17 @@ void Form::showWindow() {
 }
 
 void Form::hideWindow() { d_->outer(this)->hide(); }
+
+// Unless the user is already in the window, the keys go to its first control in tab order.
+void Form::focusFirstControl() {
+    if (isAncestorOf(QApplication::focusWidget())) return;
+    for (QWidget* next = nextInFocusChain(); next && next != this; next = next->nextInFocusChain()) {
+        if (isAncestorOf(next) && takesFocus(next) && next->isEnabled() && next->isVisibleTo(this)) {
+            next->setFocus(Qt::TabFocusReason);
+            return;
+        }
+    }
+}
 
 void Form::runLoad() {
     try {

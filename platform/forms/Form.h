@@ -110,6 +110,7 @@ protected:
 
 private:
     void discard();
+    void focusFirstControl();
 
     struct Impl;
     std::unique_ptr<Impl> d_;
