@@ -18,7 +18,7 @@ namespace {
 
 constexpr int kEmployees = 10000;
 
-void seedEmployees(const testsupport::ProgramFolder& folder) {
+void seedEmployees(const tests::ProgramFolder& folder) {
     db::Connection connection;
     connection.open(QStringLiteral("Data Source=") + folder.databasePath());
     connection.execute(QStringLiteral(
@@ -37,8 +37,8 @@ void seedEmployees(const testsupport::ProgramFolder& folder) {
 // A program folder with the employees, the scripted services and the main window's area, for one
 // benchmark run; every window goes before the area does.
 struct Program {
-    testsupport::ProgramFolder folder;
-    testsupport::ScriptedServices services;
+    tests::ProgramFolder folder;
+    tests::ScriptedServices services;
     QMdiArea area;
     Program() {
         seedEmployees(folder);

@@ -14,7 +14,7 @@
 
 namespace {
 
-void fillSkills(const testsupport::ProgramFolder& folder) {
+void fillSkills(const tests::ProgramFolder& folder) {
     QString statements = "BEGIN;";
     for (int e = 1; e <= 1000; ++e) {
         statements += QString("INSERT INTO employee (empid, empname) VALUES ('E%1', 'Employee number %1');").arg(e);
@@ -30,8 +30,8 @@ void fillSkills(const testsupport::ProgramFolder& folder) {
 }
 
 void BM_SkillsReportToPdf(benchmark::State& state) {
-    testsupport::ProgramFolder folder;
-    testsupport::ScriptedServices services;
+    tests::ProgramFolder folder;
+    tests::ScriptedServices services;
     fillSkills(folder);
     QDir().mkpath(folder.driveC() + "/Quorvel");
     QFile::copy(QString(PRAVEL_REPORTS_DIR) + "/skills.rpt", folder.driveC() + "/Quorvel/skills.rpt");

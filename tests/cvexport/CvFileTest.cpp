@@ -4,9 +4,9 @@
 
 #include <gtest/gtest.h>
 
+namespace tests {
+
 using forms::Answer;
-using testsupport::FileCellFormat;
-using testsupport::XlsxReader;
 
 namespace {
 
@@ -140,3 +140,5 @@ TEST_F(CvFileTest, ValuesStoredByAnotherProgramShowAsStored) {
     EXPECT_EQ(file.cells(5).value("C8"), dayNumber(QDate(2001, 2, 3)));
     EXPECT_EQ(file.cells(5).value("G8"), "01/01/1900");
 }
+
+}  // namespace tests

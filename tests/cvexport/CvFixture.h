@@ -12,10 +12,12 @@
 #include <initializer_list>
 #include <tuple>
 
+namespace tests {
+
 using cvexport::generatorControls::RunXl;
 
 // A program folder with one employee, and CV runs whose workbooks are kept for reading.
-class CvTest : public testsupport::ProgramTest {
+class CvTest : public ProgramTest {
 protected:
     CvTest() {
         addEmployee("E1");
@@ -76,3 +78,5 @@ protected:
 
     KeptWorkbooks books;   // the workbook of every run that got as far as closing it
 };
+
+}  // namespace tests

@@ -8,6 +8,8 @@
 
 #include <gtest/gtest.h>
 
+namespace tests {
+
 using cvexport::generatorControls::RunXl;
 
 using forms::Answer;
@@ -147,7 +149,7 @@ TEST_F(CvRunTest, TheSavedFileIsAWorkbookWithTheSixSheetsMergesAndPhoto) {
     services.boxes.answers = {Answer::No};
     run();
 
-    testsupport::XlsxReader file(savedPath());
+    XlsxReader file(savedPath());
     ASSERT_TRUE(file.isOpen());
     EXPECT_EQ(file.sheetNames().size(), 6);
     const auto personal = file.cells(1);
@@ -220,7 +222,7 @@ TEST_F(CvRunTest, AFullDiskOrAReadOnlyFileIsToldAndTheEarlierCvStaysByteForByte)
     ASSERT_FALSE(earlier.isEmpty());
 
     {
-        testsupport::DiskFillingUp disk(earlier.size() / 2);   // fills up half way through the new file
+        DiskFillingUp disk(earlier.size() / 2);   // fills up half way through the new file
         services.boxes.shown.clear();
         services.boxes.answers = {Answer::Yes};
         runFromWindow();
@@ -240,3 +242,5 @@ TEST_F(CvRunTest, AFullDiskOrAReadOnlyFileIsToldAndTheEarlierCvStaysByteForByte)
     EXPECT_EQ(savedBytes(), earlier);
     EXPECT_EQ(filesOnDriveC(), QStringList({"Pravel.xls"}));
 }
+
+}  // namespace tests

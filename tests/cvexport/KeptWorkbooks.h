@@ -5,6 +5,8 @@
 #include <memory>
 #include <vector>
 
+namespace tests {
+
 // While it lives, the workbooks that a spreadsheet application closes are kept here for the test to
 // read, instead of being dropped.
 class KeptWorkbooks {
@@ -23,3 +25,5 @@ public:
 private:
     std::vector<std::unique_ptr<spreadsheet::Workbook>> books_;
 };
+
+}  // namespace tests

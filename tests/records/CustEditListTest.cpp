@@ -9,7 +9,7 @@
 
 #include <QComboBox>
 
-namespace recordstest {
+namespace tests {
 
 using namespace records::employeeControls;
 namespace {
@@ -70,4 +70,4 @@ TEST_F(CustEditList, DoubleClickOpensTheRowAsDetailsDoes) {
 }
 
 }  // namespace
-}  // namespace recordstest
+}  // namespace tests

@@ -15,7 +15,7 @@
 #include <array>
 #include <map>
 
-namespace recordstest {
+namespace tests {
 
 using namespace records::employeeControls;
 namespace {
@@ -160,9 +160,9 @@ TEST_F(CustEditModes, NewNameBoxAndDateButtonsLieOnTopOfTheBoxesTheyShare) {
 }
 
 }  // namespace
-}  // namespace recordstest
+}  // namespace tests
 
-namespace recordstest {
+namespace tests {
 namespace {
 
 // The load's 16800 by 9600 twips is the whole window in the main window's area, frame included.
@@ -179,9 +179,9 @@ TEST_F(CustEditModes, TheLoadSizesTheWholeWindow) {
 }
 
 TEST_F(CustEditModes, EveryLabelShowsItsWholeCaptionAtItsDesignedSize) {
-    EXPECT_EQ(testsupport::labelsThatDoNotFit(forms::get<CustEdit>()), QStringList());
-    EXPECT_EQ(testsupport::labelsThatDoNotFit(forms::get<records::PntPravel>()), QStringList());
+    EXPECT_EQ(labelsThatDoNotFit(forms::get<CustEdit>()), QStringList());
+    EXPECT_EQ(labelsThatDoNotFit(forms::get<records::PntPravel>()), QStringList());
 }
 
 }  // namespace
-}  // namespace recordstest
+}  // namespace tests

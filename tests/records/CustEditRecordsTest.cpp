@@ -11,7 +11,7 @@
 #include <QDate>
 #include <QFocusEvent>
 
-namespace recordstest {
+namespace tests {
 
 using namespace records::employeeControls;
 namespace {
@@ -270,9 +270,9 @@ TEST_F(CustEditRecords, NumberOfChildrenMustBeANumber) {
 }
 
 }  // namespace
-}  // namespace recordstest
+}  // namespace tests
 
-namespace recordstest {
+namespace tests {
 namespace {
 
 // After a pick the keys typed next must not land in the box that happens to follow the calendar.
@@ -288,4 +288,4 @@ TEST_F(CustEditRecords, APickedDateLeavesTheFocusOnItsOwnButton) {
 }
 
 }  // namespace
-}  // namespace recordstest
+}  // namespace tests

@@ -4,17 +4,17 @@
 
 #include <array>
 
+namespace tests {
+
 using namespace records::employeeControls;
 
-using detailtest::DetailListsTest;
-using detailtest::DetailsWindow;
 
 namespace {
 
 constexpr std::array kGrids = {DataGrid1, DataGrid2, DataGrid3, DataGrid5, DataGrid6, DataGrid7, DataGrid8};
 constexpr std::array kLinkLabels = {Label47, Label48, Label24, Label51, Label52, Label63, Label66, Label73, Label74};
 
-void seedDetails(const testsupport::ProgramFolder& folder) {
+void seedDetails(const ProgramFolder& folder) {
     folder.exec(
         "insert into familytree (empid, Name, DOB, n, Age, lnk) values ('E1', 'Kid', '1980-03-05', ' ', 1, 1);"
         "insert into academic (empid, Period, institution) values ('E1', '1999', 'Zeta College');"
@@ -138,3 +138,5 @@ TEST_F(DetailListsTest, PrintViewProfileShowsLnkAndNAndLeavesEmploymentDatesUnfo
     EXPECT_EQ(window.grid(DataGrid1)->displayText(0, "dob"), "05/Mar/1980");
     EXPECT_NE(window.grid(DataGrid7)->displayText(0, "datejoined"), "01/Mar/1999");
 }
+
+}  // namespace tests

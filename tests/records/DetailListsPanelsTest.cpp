@@ -7,10 +7,10 @@
 
 #include <QTabWidget>
 
+namespace tests {
+
 using namespace records::employeeControls;
 
-using detailtest::DetailListsTest;
-using detailtest::DetailsWindow;
 
 namespace {
 
@@ -226,3 +226,5 @@ TEST_F(DetailListsTest, ARowForAnEmployeeDeletedMeanwhileIsRefused) {
     EXPECT_TRUE(services.boxes.shown[0].prompt.contains("E1"));
     EXPECT_EQ(storedCount("workingskill"), 0);
 }
+
+}  // namespace tests

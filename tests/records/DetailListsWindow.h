@@ -15,7 +15,7 @@
 #include <memory>
 #include <vector>
 
-namespace detailtest {
+namespace tests {
 
 using namespace records::employeeControls;
 
@@ -83,7 +83,7 @@ private:
     }
 };
 
-class DetailListsTest : public testsupport::ProgramTest {
+class DetailListsTest : public ProgramTest {
 protected:
     DetailListsTest() {
         folder.exec(QStringLiteral("insert into employee (empid, empname, lnk) values ('E1', 'Ann', 7);"
@@ -109,4 +109,4 @@ protected:
     static int yearsSince(int year) { return QDate::currentDate().year() - year; }
 };
 
-}  // namespace detailtest
+}  // namespace tests

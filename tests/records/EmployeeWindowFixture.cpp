@@ -5,7 +5,7 @@
 #include "platform/forms/DataGrid.h"
 #include "tests/support/TestPictures.h"
 
-namespace recordstest {
+namespace tests {
 
 using namespace records::employeeControls;
 
@@ -93,9 +93,9 @@ QStringList EmployeeWindowTest::prompts() const {
 }
 
 void EmployeeWindowTest::storePhoto(const QString& empid) const {
-    const QByteArray bytes = testsupport::bmpBytes(8, 8, qRgb(0, 0, 255));
+    const QByteArray bytes = bmpBytes(8, 8, qRgb(0, 0, 255));
     execute(QStringLiteral("UPDATE employee SET LImage = X'%1' WHERE empid='%2'")
                 .arg(QString::fromLatin1(bytes.toHex()), empid));
 }
 
-}  // namespace recordstest
+}  // namespace tests

@@ -8,7 +8,7 @@
 
 #include <QDate>
 
-namespace recordstest {
+namespace tests {
 
 using namespace records::employeeControls;
 namespace {
@@ -129,4 +129,4 @@ TEST_F(FieldMapping, AnUnchangedSaveKeepsEveryStoredValue) {
 }
 
 }  // namespace
-}  // namespace recordstest
+}  // namespace tests

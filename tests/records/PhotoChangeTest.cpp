@@ -17,7 +17,7 @@
 #include <QFileInfo>
 #include <QMouseEvent>
 
-namespace recordstest {
+namespace tests {
 
 using namespace records::employeeControls;
 namespace {
@@ -26,7 +26,6 @@ using records::CustEdit;
 using records::EmpImg;
 using records::EmployeeWindow;
 using records::PntPravel;
-using testsupport::bmpBytes;
 
 const QByteArray kOld = bmpBytes(5, 5, qRgb(200, 0, 0));
 const QByteArray kNew = bmpBytes(4, 7, qRgb(0, 200, 0));
@@ -38,7 +37,7 @@ protected:
         addEmployee("E1", "Zed", {{"FileName", "'picture.bmp'"}, {"LImage", "X'" + kOld.toHex() + "'"}});
         addEmployee("E2", "Aaron", {{"FileName", "'picture.bmp'"}});
         QDir(folder.path()).mkpath("chosen");
-        testsupport::writeFile(folder.file("chosen/new.bmp"), kNew);
+        writeFile(folder.file("chosen/new.bmp"), kNew);
     }
     ~PhotoChange() override { setKeepsDesignPictures(false); }
 
@@ -70,7 +69,7 @@ TEST_F(PhotoChange, EditorStoresThePictureShowsItAndRelistsWithButtonsDisabled) 
     clickPhoto(editor);
 
     EXPECT_EQ(value("SELECT FileName FROM employee WHERE empid='E1'"), "new.bmp");
-    EXPECT_EQ(testsupport::readFile(folder.file("new.bmp")), kNew);
+    EXPECT_EQ(readFile(folder.file("new.bmp")), kNew);
     EXPECT_EQ(BaseSetup::EmpPicturePath, folder.path() + "\\new.bmp");
     EXPECT_EQ(photoSize(editor), QSize(4, 7));
     EXPECT_FALSE(forms::isLoaded<EmpImg>());
@@ -146,7 +145,7 @@ TEST_F(PhotoChange, SecondProgramShowsTheDesignPictureWhileStoringThePhoto) {
 
     EXPECT_EQ(editor.picture(Image1)->picture().toImage(), design);
     EXPECT_EQ(value("SELECT FileName FROM employee WHERE empid='E1'"), "new.bmp");
-    EXPECT_EQ(testsupport::readFile(folder.file("new.bmp")), kNew);
+    EXPECT_EQ(readFile(folder.file("new.bmp")), kNew);
     EXPECT_EQ(BaseSetup::EmpPicturePath, folder.path() + "\\new.bmp");
 }
 
@@ -174,7 +173,7 @@ TEST_F(PhotoChange, AClickChangesOnlyTheEmployeeOnDisplay) {
 }
 
 TEST_F(PhotoChange, AChosenFileThatIsNoPictureIsRefusedAndNothingStored) {
-    testsupport::writeFile(folder.file("chosen/notes.jpg"), "just some text");
+    writeFile(folder.file("chosen/notes.jpg"), "just some text");
     const QString before = value("SELECT hex(LImage) || FileName FROM employee WHERE empid='E1'");
     auto& editor = openEmployee<CustEdit>("E1");
     services.dialogs.choices.push_back(folder.file("chosen/notes.jpg"));
@@ -189,10 +188,10 @@ TEST_F(PhotoChange, AChosenFileThatIsNoPictureIsRefusedAndNothingStored) {
 // file of the program folder.
 TEST_F(PhotoChange, AStoredNameNeverWritesOutsideAPlainPictureFile) {
     QDir(folder.path()).mkpath("outside");
-    testsupport::writeFile(folder.file("outside/target.txt"), "keep me");
+    writeFile(folder.file("outside/target.txt"), "keep me");
     ASSERT_TRUE(QFile::link(folder.file("outside/target.txt"), folder.file("link.jpg")));
-    testsupport::writeFile(folder.file("PravelKvo"), "program");
-    const QByteArray database = testsupport::readFile(folder.databasePath());
+    writeFile(folder.file("PravelKvo"), "program");
+    const QByteArray database = readFile(folder.databasePath());
     for (const char* name : {"../escape.bmp", "..\\escape.jpg", "MainDB.mdb", "maindb.MDB", "PravelKvo", "sub/x.jpg",
                              "link.jpg", "outside", "C:\\x.jpg", "photo.png"}) {
         execute(QStringLiteral("UPDATE employee SET FileName = '%1' WHERE empid='E1'").arg(name));
@@ -201,15 +200,15 @@ TEST_F(PhotoChange, AStoredNameNeverWritesOutsideAPlainPictureFile) {
         EXPECT_TRUE(BaseSetup::EmpPicturePath.isEmpty()) << name;
         forms::unload<CustEdit>();
     }
-    EXPECT_EQ(testsupport::readFile(folder.file("outside/target.txt")), "keep me");
-    EXPECT_EQ(testsupport::readFile(folder.file("PravelKvo")), "program");
+    EXPECT_EQ(readFile(folder.file("outside/target.txt")), "keep me");
+    EXPECT_EQ(readFile(folder.file("PravelKvo")), "program");
     EXPECT_FALSE(QFileInfo::exists(folder.file("../escape.bmp")));
     EXPECT_FALSE(QFileInfo::exists(folder.file("sub")));
     EXPECT_TRUE(services.boxes.shown.empty());
 
     execute("UPDATE employee SET FileName = 'Face.JPEG  ' WHERE empid='E1'");
     openEmployee<CustEdit>("E1");
-    EXPECT_EQ(testsupport::readFile(folder.file("Face.JPEG")), kOld);
+    EXPECT_EQ(readFile(folder.file("Face.JPEG")), kOld);
 }
 
 // A copy that cannot be written (here a name longer than any the file system takes) is told once,
@@ -225,4 +224,4 @@ TEST_F(PhotoChange, APhotoCopyThatCannotBeWrittenIsToldOnce) {
 }
 
 }  // namespace
-}  // namespace recordstest
+}  // namespace tests

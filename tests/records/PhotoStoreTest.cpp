@@ -13,18 +13,18 @@
 
 #include <gtest/gtest.h>
 
+namespace tests {
+
 using namespace records::employeeControls;
 
 namespace {
 
 using records::EmpImg;
-using testsupport::bmpBytes;
-using testsupport::readFile;
 
 const QByteArray kRed = bmpBytes(6, 4, qRgb(255, 0, 0));
 const QByteArray kBlue = bmpBytes(3, 9, qRgb(0, 0, 255));
 
-class PhotoStore : public testsupport::ProgramTest {
+class PhotoStore : public ProgramTest {
 protected:
     void addEmployee(const QString& empid, const QString& fileName, const QByteArray& photo = {}) {
         folder.exec("INSERT INTO employee (empid, empname, FileName, LImage) VALUES ('" + empid + "', 'Name " +
@@ -53,7 +53,7 @@ protected:
     QString chosenFile(const QString& name, const QByteArray& bytes) {
         QDir(folder.path()).mkpath("elsewhere/deeper");
         const QString path = folder.file("elsewhere/deeper/" + name);
-        EXPECT_TRUE(testsupport::writeFile(path, bytes));
+        EXPECT_TRUE(writeFile(path, bytes));
         return path;
     }
 };
@@ -142,3 +142,5 @@ TEST_F(PhotoStore, EmployeeIdNamingNoRowWritesAndShowsNothing) {
 }
 
 }  // namespace
+
+}  // namespace tests

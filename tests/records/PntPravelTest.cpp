@@ -10,7 +10,7 @@
 #include <QComboBox>
 #include <QFileInfo>
 
-namespace recordstest {
+namespace tests {
 
 using namespace records::employeeControls;
 namespace {
@@ -129,4 +129,4 @@ TEST_F(PrintView, FailedRunStillEndsOnTheListSoTheNextRunPrintsItsOwnRow) {
 }
 
 }  // namespace
-}  // namespace recordstest
+}  // namespace tests

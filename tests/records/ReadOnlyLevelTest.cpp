@@ -15,7 +15,7 @@
 #include <functional>
 #include <vector>
 
-namespace recordstest {
+namespace tests {
 
 using namespace records::employeeControls;
 namespace {
@@ -33,7 +33,7 @@ protected:
         // Every question is answered Yes and every dialog with a picture, so that a step that is
         // wrongly allowed goes all the way.
         for (int i = 0; i < 200; ++i) services.boxes.answers.push_back(forms::Answer::Yes);
-        testsupport::writeFile(folder.file("new.bmp"), QByteArray("BM-not-really"));
+        writeFile(folder.file("new.bmp"), QByteArray("BM-not-really"));
         for (int i = 0; i < 50; ++i) services.dialogs.choices.push_back(folder.file("new.bmp"));
     }
 
@@ -122,4 +122,4 @@ TEST_F(ReadOnlyLevel, OtherLevelsStillChangeRecords) {
 }
 
 }  // namespace
-}  // namespace recordstest
+}  // namespace tests

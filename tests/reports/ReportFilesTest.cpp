@@ -9,10 +9,9 @@
 
 #include <gtest/gtest.h>
 
+namespace tests {
+
 using report::Band;
-using reporttest::bandsOf;
-using reporttest::bodyOf;
-using reporttest::textsOf;
 
 namespace {
 
@@ -25,7 +24,7 @@ const QString kLongDescription =
     "unplanned downtime by a third over four years";
 
 // The report files of the repository installed in C:\Quorvel, over a program database.
-class ReportFilesTest : public testsupport::ProgramTest {
+class ReportFilesTest : public ProgramTest {
 protected:
     ReportFilesTest() {
         const QString installed = folder.driveC() + "/Quorvel";
@@ -198,9 +197,9 @@ TEST_F(ReportFilesTest, HundredsOfRowsGiveNumberedPagesAndAPdfOfAsManyPages) {
 
     const QString pdf = folder.file("skills.pdf");
     report::writePdf(*pages, pdf);
-    const QByteArray bytes = testsupport::readFile(pdf);
+    const QByteArray bytes = readFile(pdf);
     EXPECT_TRUE(bytes.startsWith("%PDF-"));
-    EXPECT_EQ(reporttest::pdfPageCount(bytes), count);
+    EXPECT_EQ(pdfPageCount(bytes), count);
 }
 
 TEST_F(ReportFilesTest, AnEmptyDatabaseGivesEveryReportWithNothingToList) {
@@ -213,3 +212,5 @@ TEST_F(ReportFilesTest, AnEmptyDatabaseGivesEveryReportWithNothingToList) {
 }
 
 }  // namespace
+
+}  // namespace tests

@@ -14,6 +14,8 @@
 
 #include <gtest/gtest.h>
 
+namespace tests {
+
 using namespace shell::developerControls;
 
 namespace {
@@ -22,7 +24,7 @@ using shell::CompanyInfo;
 using shell::DevInfo;
 using shell::MDIMain;
 
-class AboutMenu : public testsupport::ProgramTest {
+class AboutMenu : public ProgramTest {
 protected:
     AboutMenu() { BaseSetup::UserLevel = 9; }
     ~AboutMenu() override { delete &MDIMain::instance(); }
@@ -76,3 +78,5 @@ TEST_F(AboutMenu, DeveloperInformationShowsItsCreditsWhole) {
 }
 
 }  // namespace
+
+}  // namespace tests

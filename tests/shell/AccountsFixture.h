@@ -10,7 +10,7 @@
 
 #include <optional>
 
-namespace accounts {
+namespace tests {
 
 // A usertable row as stored.
 struct StoredUser {
@@ -21,7 +21,7 @@ struct StoredUser {
 
 // A fresh program folder with the administrator admin/admin, the main window, and the user rows
 // read back as stored.
-class AccountsTest : public testsupport::ProgramTest {
+class AccountsTest : public ProgramTest {
 protected:
     ~AccountsTest() override {
         if (shell::MDIMain::exists()) delete &shell::MDIMain::instance();
@@ -58,11 +58,11 @@ protected:
         return in;
     }
 
-    const testsupport::ScriptedMessageBoxes::Shown& lastBox() const {
+    const ScriptedMessageBoxes::Shown& lastBox() const {
         EXPECT_FALSE(services.boxes.shown.empty());
         return services.boxes.shown.back();
     }
     QString lastPrompt() const { return services.boxes.shown.empty() ? QString() : lastBox().prompt; }
 };
 
-}  // namespace accounts
+}  // namespace tests

@@ -15,17 +15,17 @@
 
 #include <gtest/gtest.h>
 
+namespace tests {
+
 using namespace shell::companyControls;
 
 namespace {
 
 using forms::Icon;
 using shell::CompanyInfo;
-using testsupport::bmpBytes;
-using testsupport::readFile;
 
 const QByteArray kOldLogo = bmpBytes(6, 4, qRgb(255, 0, 0));
-const QByteArray kNewLogo = testsupport::pictureBytes(9, 7, qRgb(0, 0, 255), "JPG");
+const QByteArray kNewLogo = pictureBytes(9, 7, qRgb(0, 0, 255), "JPG");
 
 void mouse(QWidget* widget, QEvent::Type type) {
     QMouseEvent event(type, QPointF(2, 2), widget->mapToGlobal(QPointF(2, 2)), Qt::LeftButton,
@@ -33,7 +33,7 @@ void mouse(QWidget* widget, QEvent::Type type) {
     QCoreApplication::sendEvent(widget, &event);
 }
 
-class CompanyProfile : public testsupport::ProgramTest {
+class CompanyProfile : public ProgramTest {
 protected:
     CompanyProfile() {
         BaseSetup::UserLevel = 9;
@@ -70,7 +70,7 @@ protected:
 
     QString chosenFile(const QString& name, const QByteArray& bytes) const {
         const QString path = folder.file("chosen/" + name);
-        EXPECT_TRUE(testsupport::writeFile(path, bytes));
+        EXPECT_TRUE(writeFile(path, bytes));
         return path;
     }
 
@@ -242,7 +242,7 @@ TEST_F(CompanyProfile, AStoreThatFailsKeepsTheOldRowAndSaysSo) {
 // is shown or overwritten, and no error is raised.
 TEST_F(CompanyProfile, WithoutAUsableLogoNothingIsShown) {
     for (const char* stored : {"X''", "X'6E6F2070696374757265'", "NULL"}) {
-        testsupport::writeFile(folder.file("logo.bmp"), kNewLogo);   // left by something else
+        writeFile(folder.file("logo.bmp"), kNewLogo);   // left by something else
         execute(QStringLiteral("UPDATE companyinfo SET LImage = %1").arg(stored));
         EXPECT_FALSE(window().picture(Image1)->hasPicture()) << stored;
         EXPECT_FALSE(window().picture(Image2)->hasPicture()) << stored;
@@ -299,3 +299,5 @@ TEST_F(CompanyProfile, TheFileNameLabelReadsChangeLogoWhileHeld) {
 }
 
 }  // namespace
+
+}  // namespace tests

@@ -2,7 +2,7 @@
 
 #include "platform/forms/Form.h"
 
-namespace shelltest {
+namespace tests {
 
 // A child window of the running program that counts its unload steps.
 class Counted : public forms::Form {
@@ -14,4 +14,4 @@ protected:
     void unload() override { ++unloads; }
 };
 
-}  // namespace shelltest
+}  // namespace tests

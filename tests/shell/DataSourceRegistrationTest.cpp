@@ -14,9 +14,10 @@
 
 #include <optional>
 
+namespace tests {
+
 using shell::ODBCReg;
 
-using shelltest::Counted;
 
 namespace {
 
@@ -26,7 +27,7 @@ const QString kAccess = QStringLiteral("Microsoft Access Driver (*.mdb)");
 // The user's odbc.ini is a file of the test's own (the machine's ODBC files are redirected for
 // the whole run, see the data-source tests). unixODBC remembers what it read of a file for a while,
 // so each test has its own file name.
-class DataSourceRegistration : public testsupport::ProgramTest {
+class DataSourceRegistration : public ProgramTest {
 protected:
     DataSourceRegistration() : previousIni_(qgetenv("ODBCINI")), hadIni_(qEnvironmentVariableIsSet("ODBCINI")) {
         qputenv("ODBCINI", QFile::encodeName(iniPath()));
@@ -74,7 +75,7 @@ private:
 };
 
 TEST_F(DataSourceRegistration, AddsTheDatabaseOnTheSqliteDriverUnseenAndEndsTheProgram) {
-    const shelltest::ShowCounter<ODBCReg> shows;
+    const ShowCounter<ODBCReg> shows;
     Counted::unloads = 0;
     forms::get<Counted>();
 
@@ -154,3 +155,5 @@ TEST_F(DataSourceRegistration, RemovalWithTheDatabaseFileMissingIsToldAndKeepsTh
 }
 
 }  // namespace
+
+}  // namespace tests

@@ -11,9 +11,11 @@
 
 #include <gtest/gtest.h>
 
+namespace tests {
+
 namespace {
 
-class LabelsFit : public testsupport::ProgramTest {
+class LabelsFit : public ProgramTest {
 protected:
     ~LabelsFit() override {
         if (shell::MDIMain::exists()) delete &shell::MDIMain::instance();
@@ -22,11 +24,13 @@ protected:
 
 TEST_F(LabelsFit, InEveryAdministrationWindow) {
     BaseSetup::UserLevel = 9;
-    EXPECT_EQ(testsupport::labelsThatDoNotFit(forms::get<shell::frmLogin>()), QStringList());
-    EXPECT_EQ(testsupport::labelsThatDoNotFit(forms::get<shell::CHkPwd>()), QStringList());
-    EXPECT_EQ(testsupport::labelsThatDoNotFit(forms::get<shell::MUser>()), QStringList());
-    EXPECT_EQ(testsupport::labelsThatDoNotFit(forms::get<shell::CompanyInfo>()), QStringList());
-    EXPECT_EQ(testsupport::labelsThatDoNotFit(forms::get<shell::DevInfo>()), QStringList());
+    EXPECT_EQ(labelsThatDoNotFit(forms::get<shell::frmLogin>()), QStringList());
+    EXPECT_EQ(labelsThatDoNotFit(forms::get<shell::CHkPwd>()), QStringList());
+    EXPECT_EQ(labelsThatDoNotFit(forms::get<shell::MUser>()), QStringList());
+    EXPECT_EQ(labelsThatDoNotFit(forms::get<shell::CompanyInfo>()), QStringList());
+    EXPECT_EQ(labelsThatDoNotFit(forms::get<shell::DevInfo>()), QStringList());
 }
 
 }  // namespace
+
+}  // namespace tests

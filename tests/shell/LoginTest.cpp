@@ -10,6 +10,8 @@
 
 #include <gtest/gtest.h>
 
+namespace tests {
+
 using forms::Icon;
 using shell::MDIMain;
 using shell::frmLogin;
@@ -22,7 +24,7 @@ using namespace shell::loginControls;
 
 constexpr forms::ControlName kAllMenus[] = {FileM, CusM, StkM, Users, Abt};
 
-class SignIn : public testsupport::ProgramTest {
+class SignIn : public ProgramTest {
 protected:
     ~SignIn() override { delete &MDIMain::instance(); }
 
@@ -46,7 +48,7 @@ protected:
         return enabled;
     }
 
-    const testsupport::ScriptedMessageBoxes::Shown& lastBox() { return services.boxes.shown.back(); }
+    const ScriptedMessageBoxes::Shown& lastBox() { return services.boxes.shown.back(); }
 };
 
 TEST_F(SignIn, LoadDisablesEveryMenuAndHidesTheAids) {
@@ -56,7 +58,7 @@ TEST_F(SignIn, LoadDisablesEveryMenuAndHidesTheAids) {
     EXPECT_FALSE(login().isShown(cmdCancel));
     EXPECT_FALSE(login().isShown(LabelU));
     EXPECT_FALSE(login().isShown(Text1));
-    EXPECT_EQ(testsupport::labelsThatDoNotFit(login()), QStringList());
+    EXPECT_EQ(labelsThatDoNotFit(login()), QStringList());
 }
 
 TEST_F(SignIn, RefusedAttemptsKeepTheWindowAndTheMenusShut) {
@@ -198,3 +200,5 @@ TEST_F(SignIn, APasswordOfEveryLetterAndDigitSignsIn) {
 }
 
 }  // namespace
+
+}  // namespace tests

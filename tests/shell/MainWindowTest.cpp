@@ -14,15 +14,16 @@
 
 #include <gtest/gtest.h>
 
+namespace tests {
+
 using shell::MDIMain;
 
-using shelltest::Counted;
 
 namespace {
 
 using namespace shell::mainMenus;
 
-class MainWindow : public testsupport::ProgramTest {
+class MainWindow : public ProgramTest {
 protected:
     ~MainWindow() override {
         if (MDIMain::exists()) delete &MDIMain::instance();
@@ -79,3 +80,5 @@ TEST_F(MainWindow, WindowItemsOpenOneWindowEach) {
 }
 
 }  // namespace
+
+}  // namespace tests

@@ -8,6 +8,8 @@
 #include <QLineEdit>
 #include <QMdiArea>
 
+namespace tests {
+
 namespace {
 
 using namespace shell::passwordControls;
@@ -15,7 +17,7 @@ using shell::CHkPwd;
 
 const QString kRefused = QStringLiteral(" Password Does Not Matched or Password is Blank ");
 
-class PasswordChange : public accounts::AccountsTest {
+class PasswordChange : public AccountsTest {
 protected:
     PasswordChange() { BaseSetup::CurrentUserName = QStringLiteral("admin"); }
 
@@ -131,3 +133,5 @@ TEST_F(PasswordChange, AMissingDatabaseIsReportedAtLoadAndASaveThenChangesNothin
 }
 
 }  // namespace
+
+}  // namespace tests

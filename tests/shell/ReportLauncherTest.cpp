@@ -15,6 +15,8 @@
 
 #include <gtest/gtest.h>
 
+namespace tests {
+
 using shell::RptList;
 
 namespace {
@@ -40,13 +42,13 @@ const Launch kLaunches[] = {
 // Every row of a report read as one text.
 QString textOf(const report::PageModel& pages) {
     QStringList lines;
-    for (const QStringList& line : reporttest::bodyOf(pages)) lines << line.join(QLatin1Char('|'));
+    for (const QStringList& line : bodyOf(pages)) lines << line.join(QLatin1Char('|'));
     return lines.join(QLatin1Char('\n'));
 }
 
 // The report files installed in C:\Quorvel, over a database holding one employee with a row in
 // each of the seven lists.
-class ReportLauncher : public testsupport::ProgramTest {
+class ReportLauncher : public ProgramTest {
 protected:
     ReportLauncher() {
         QDir().mkpath(quorvel());
@@ -74,7 +76,7 @@ protected:
 };
 
 TEST_F(ReportLauncher, EachButtonRunsItsReportsInOrderOverTheProgramsDatabase) {
-    const shelltest::ShowCounter<RptList> shows;
+    const ShowCounter<RptList> shows;
     EXPECT_FALSE(forms::isLoaded<RptList>());
     for (const Launch& launch : kLaunches) {
         services.reports.shown.clear();
@@ -104,8 +106,8 @@ TEST_F(ReportLauncher, EachPressReadsTheDatabaseOfTheFolderTheProgramRunsFrom) {
     forms::get<RptList>().press(CmdA);
 
     ASSERT_EQ(services.reports.shown.size(), 2u);
-    EXPECT_EQ(reporttest::bodyOf(*services.reports.shown[0]).front(), QStringList{"Siti Aminah (E1)"});
-    EXPECT_EQ(reporttest::bodyOf(*services.reports.shown[1]).front(), QStringList{"Tan Wei (T1)"});
+    EXPECT_EQ(bodyOf(*services.reports.shown[0]).front(), QStringList{"Siti Aminah (E1)"});
+    EXPECT_EQ(bodyOf(*services.reports.shown[1]).front(), QStringList{"Tan Wei (T1)"});
 }
 
 TEST_F(ReportLauncher, AMissingReportFileIsToldAndTheOtherReportOfTheButtonStillRuns) {
@@ -149,3 +151,5 @@ TEST_F(ReportLauncher, TheTestWindowsReportOverTheBlankConnectionGivesTheEngines
 }
 
 }  // namespace
+
+}  // namespace tests

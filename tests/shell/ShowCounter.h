@@ -4,7 +4,7 @@
 #include <QEvent>
 #include <QObject>
 
-namespace shelltest {
+namespace tests {
 
 // Counts how often a window of class T is shown while the counter lives, whatever shows it.
 template <typename T>
@@ -24,4 +24,4 @@ private:
     int shows_ = 0;
 };
 
-}  // namespace shelltest
+}  // namespace tests

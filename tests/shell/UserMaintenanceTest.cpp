@@ -13,6 +13,8 @@
 #include <QMouseEvent>
 #include <QRadioButton>
 
+namespace tests {
+
 namespace {
 
 using namespace shell::userControls;
@@ -23,7 +25,7 @@ using shell::MUser;
 const QString kNotAdded = QStringLiteral(" No user Defined or Password Does Not Matched or Password is Blank ");
 const QString kNotChanged = QStringLiteral(" Password Does Not Matched or Password is Blank ");
 
-class UserMaintenance : public accounts::AccountsTest {
+class UserMaintenance : public AccountsTest {
 protected:
     MUser& window() { return forms::get<MUser>(); }
     forms::DataGrid& grid() { return *window().grid(DataGrid1); }
@@ -413,3 +415,5 @@ TEST_F(HiddenList, ADoubleClickEditsTheNameInTheCurrentCell) {
 }
 
 }  // namespace
+
+}  // namespace tests

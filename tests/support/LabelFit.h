@@ -6,7 +6,7 @@
 #include <QLabel>
 #include <QStringList>
 
-namespace testsupport {
+namespace tests {
 
 // The labels of a window whose caption, wrapped as the label wraps it, does not fit the label's
 // designed size: a colon lost at the edge, a caption broken over more lines than the label holds.
@@ -28,4 +28,4 @@ inline QStringList labelsThatDoNotFit(const QWidget& window) {
     return cut;
 }
 
-}  // namespace testsupport
+}  // namespace tests

@@ -8,7 +8,7 @@
 
 #include <QDir>
 
-namespace testsupport {
+namespace tests {
 
 ProgramFolder::ProgramFolder(bool withDatabase) {
     QDir(dir_.path()).mkpath(QStringLiteral("C"));
@@ -43,4 +43,4 @@ ProgramTest::ProgramTest() {
 
 ProgramTest::~ProgramTest() { forms::destroyAll(); }
 
-}  // namespace testsupport
+}  // namespace tests

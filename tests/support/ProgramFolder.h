@@ -8,7 +8,7 @@
 
 #include <gtest/gtest.h>
 
-namespace testsupport {
+namespace tests {
 
 // A temporary program folder holding a fresh MainDB.mdb, with drive C: redirected beside it.
 class ProgramFolder {
@@ -36,4 +36,4 @@ protected:
     ScriptedServices services;
 };
 
-}  // namespace testsupport
+}  // namespace tests

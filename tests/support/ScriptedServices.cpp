@@ -1,6 +1,6 @@
 #include "tests/support/ScriptedServices.h"
 
-namespace testsupport {
+namespace tests {
 
 forms::Answer ScriptedMessageBoxes::show(const QString& prompt, forms::Buttons buttons, forms::Icon icon,
                                          const QString& title, forms::DefaultButton defaultButton) {
@@ -51,4 +51,4 @@ ScriptedServices::~ScriptedServices() {
     report::installReportViewer(nullptr);
 }
 
-}  // namespace testsupport
+}  // namespace tests

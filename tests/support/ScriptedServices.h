@@ -9,7 +9,7 @@
 #include <memory>
 #include <vector>
 
-namespace testsupport {
+namespace tests {
 
 // Records every box; answers come from a queue, the default button when it is empty.
 class ScriptedMessageBoxes : public forms::MessageBoxes {
@@ -60,4 +60,4 @@ public:
     ScriptedReportViewer& reports;
 };
 
-}  // namespace testsupport
+}  // namespace tests

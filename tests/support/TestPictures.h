@@ -6,7 +6,7 @@
 #include <QImage>
 #include <QString>
 
-namespace testsupport {
+namespace tests {
 
 // The bytes of a one-colour picture in a format that Qt writes ("BMP", "JPG").
 inline QByteArray pictureBytes(int width, int height, QRgb colour, const char* format) {
@@ -32,4 +32,4 @@ inline bool writeFile(const QString& path, const QByteArray& bytes) {
     return file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(bytes) == bytes.size();
 }
 
-}  // namespace testsupport
+}  // namespace tests

@@ -12,6 +12,8 @@
 #include <sqlite3.h>
 #include <unistd.h>
 
+namespace tests {
+
 namespace {
 
 db::Value single(db::Connection& connection, const QString& sql) {
@@ -21,7 +23,7 @@ db::Value single(db::Connection& connection, const QString& sql) {
 }
 
 TEST(ConnectionText, OpensTheFileOfEveryTextTheProgramBuilds) {
-    testsupport::ProgramFolder folder;
+    ProgramFolder folder;
     const QString texts[] = {
         BaseSetup::DataSourceString(),
         MainModule::ExcelConnectString(),
@@ -38,7 +40,7 @@ TEST(ConnectionText, OpensTheFileOfEveryTextTheProgramBuilds) {
 }
 
 TEST(ConnectionOpen, MissingFileIsNamedAndNotCreated) {
-    testsupport::ProgramFolder folder(false);
+    ProgramFolder folder(false);
     db::Connection connection;
     const QString error = errorOf([&] { connection.open(BaseSetup::DataSourceString()); });
     EXPECT_TRUE(error.contains(folder.path() + "/MainDB.mdb")) << error.toStdString();
@@ -48,7 +50,7 @@ TEST(ConnectionOpen, MissingFileIsNamedAndNotCreated) {
 }
 
 TEST(ConnectionOpen, FileThatIsNoDatabaseIsRefused) {
-    testsupport::ProgramFolder folder(false);
+    ProgramFolder folder(false);
     QFile file(folder.databasePath());
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     file.write(QByteArray(4096, 'x'));
@@ -60,7 +62,7 @@ TEST(ConnectionOpen, FileThatIsNoDatabaseIsRefused) {
 }
 
 TEST(ConnectionOpen, ReadOnlyFileIsRefused) {
-    testsupport::ProgramFolder folder;
+    ProgramFolder folder;
     QFile::setPermissions(folder.databasePath(), QFile::ReadOwner);
     if (access(folder.databasePath().toUtf8().constData(), W_OK) == 0) GTEST_SKIP() << "runs with rights to write anyway";
     db::Connection connection;
@@ -69,7 +71,7 @@ TEST(ConnectionOpen, ReadOnlyFileIsRefused) {
 }
 
 TEST(ConnectionOpen, FileLockedByAnotherUserIsRefusedAfterWaiting) {
-    testsupport::ProgramFolder folder;
+    ProgramFolder folder;
     sqlite3* other = nullptr;
     ASSERT_EQ(sqlite3_open(folder.databasePath().toUtf8().constData(), &other), SQLITE_OK);
     ASSERT_EQ(sqlite3_exec(other, "BEGIN EXCLUSIVE", nullptr, nullptr, nullptr), SQLITE_OK);
@@ -84,7 +86,7 @@ TEST(ConnectionOpen, FileLockedByAnotherUserIsRefusedAfterWaiting) {
 class ConnectionTest : public ::testing::Test {
 protected:
     ConnectionTest() { connection.open(BaseSetup::DataSourceString()); }
-    testsupport::ProgramFolder folder;
+    ProgramFolder folder;
     db::Connection connection;
 };
 
@@ -189,3 +191,5 @@ TEST_F(ConnectionTest, AFullDatabaseIsToldInWordsAboutTheDisk) {
     EXPECT_EQ(errorOf([&] { connection.execute("insert into academic (grade) values (zeroblob(100000))"); }),
               "The disk that holds the database is full; nothing was added.");
 }
+
+}  // namespace tests

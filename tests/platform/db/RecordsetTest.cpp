@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+namespace tests {
+
 using db::Value;
 
 namespace {
@@ -18,7 +20,7 @@ protected:
                                .arg(empid, name, dob));
     }
 
-    testsupport::ProgramFolder folder;
+    ProgramFolder folder;
     db::Connection connection;
     db::Recordset rs;
 };
@@ -330,3 +332,5 @@ TEST_F(RecordsetTest, LongBinaryRoundTripsByteForByte) {
 }
 
 }  // namespace
+
+}  // namespace tests

@@ -6,9 +6,10 @@
 #include <sqlext.h>
 #include <sqlite3.h>
 
+namespace tests {
+
 namespace {
 
-using dsntest::UserIniTest;
 
 // The first column of the first row a query gives on a connection to "DSN=<dataSource>" through
 // the ODBC driver manager; a text starting with "failed:" when it gives none.
@@ -55,3 +56,5 @@ TEST_F(UserIniTest, ARegisteredDataSourceOpensItsFileThroughTheDriverManager) {
 }
 
 }  // namespace
+
+}  // namespace tests

@@ -7,9 +7,10 @@
 #include <sys/ioctl.h>
 #include <unistd.h>
 
+namespace tests {
+
 namespace {
 
-using dsntest::UserIniTest;
 
 const QString kAccess = QStringLiteral("Microsoft Access Driver (*.mdb)");
 
@@ -136,19 +137,21 @@ TEST_F(UserIniTest, AFileThatCannotBeWrittenIsRefusedAndKept) {
     EXPECT_FALSE(dsn::sqlConfigDataSource(dsn::kOdbcAddDsn, kAccess, attributes("Sales", "/data/sales.db")));
     EXPECT_FALSE(dsn::sqlConfigDataSource(dsn::kOdbcRemoveDsn, kAccess, attributes("Stock", "/data/stock.db")));
     EXPECT_EQ(iniText(), kOtherSources);
-    EXPECT_EQ(dsntest::machine::dataSources(), "");
+    EXPECT_EQ(machine::dataSources(), "");
 }
 
 TEST_F(UserIniTest, TheMachinesDataSourcesAreNeitherSeenNorChanged) {
     const QByteArray machineSources = "[Sales]\nDriver=SQLite3\nDBQ=/data/machine.db\n";
-    dsntest::machine::setDataSources(machineSources);
+    machine::setDataSources(machineSources);
     writeIni(kOtherSources);
 
     EXPECT_EQ(dbq("Sales"), std::nullopt);
     EXPECT_FALSE(dsn::sqlConfigDataSource(dsn::kOdbcRemoveDsn, kAccess, attributes("Sales", "/data/machine.db")));
     EXPECT_TRUE(dsn::sqlConfigDataSource(dsn::kOdbcAddDsn, kAccess, attributes("Sales", "/data/user.db")));
     EXPECT_EQ(dbq("Sales"), "/data/user.db");
-    EXPECT_EQ(dsntest::machine::dataSources(), machineSources);
+    EXPECT_EQ(machine::dataSources(), machineSources);
 }
 
 }  // namespace
+
+}  // namespace tests

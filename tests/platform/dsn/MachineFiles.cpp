@@ -1,6 +1,6 @@
 #include "UserIniFixture.h"
 
-namespace dsntest::machine {
+namespace tests::machine {
 
 namespace {
 
@@ -33,4 +33,4 @@ QByteArray dataSources() {
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-}  // namespace dsntest::machine
+}  // namespace tests::machine

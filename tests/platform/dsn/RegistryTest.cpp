@@ -4,9 +4,10 @@
 
 #include <QFileInfo>
 
+namespace tests {
+
 namespace {
 
-using dsntest::UserIniTest;
 
 const QString kSalesKey = QStringLiteral("Software\\ODBC\\ODBC.INI\\Sales");
 
@@ -67,3 +68,5 @@ TEST_F(RegistryTest, ValuesAreTheSectionsTextsWithTheirNulWhenTheyFit) {
 }
 
 }  // namespace
+
+}  // namespace tests

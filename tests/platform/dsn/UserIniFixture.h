@@ -10,7 +10,7 @@
 
 #include <optional>
 
-namespace dsntest {
+namespace tests {
 
 // The machine's ODBC files: unixODBC settles where they are on its first call, so before any test
 // runs ODBCSYSINI points at a temporary folder holding a copy of the machine's driver list (in
@@ -72,4 +72,4 @@ private:
     bool hadIni_;
 };
 
-}  // namespace dsntest
+}  // namespace tests

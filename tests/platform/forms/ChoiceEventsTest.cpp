@@ -11,6 +11,8 @@
 
 #include <array>
 
+namespace tests {
+
 namespace {
 
 using forms::Control;
@@ -40,7 +42,7 @@ public:
     ChoiceWindow() : Form(forms::WindowDesign{.caption = "Choices", .clientWidth = 6000, .clientHeight = 4500}, kDesign) {}
 };
 
-class ChoiceEventsTest : public testsupport::ProgramTest {
+class ChoiceEventsTest : public ProgramTest {
 protected:
     ChoiceEventsTest() {
         for (const forms::ControlName option : {optSmall, optLarge, optOther}) {
@@ -137,3 +139,5 @@ TEST_F(ChoiceEventsTest, ARowClickIsTheGridsClickAndAHeaderClickCanSortItsRecord
 }
 
 }  // namespace
+
+}  // namespace tests

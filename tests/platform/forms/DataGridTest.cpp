@@ -8,9 +8,11 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 
+namespace tests {
+
 namespace {
 
-class DataGridTest : public testsupport::ProgramTest {
+class DataGridTest : public ProgramTest {
 protected:
     DataGridTest() {
         folder.exec(
@@ -190,3 +192,5 @@ TEST_F(DataGridTest, HeaderClicksReportTheColumnWithoutSortingAndRowDoubleClicks
 }
 
 }  // namespace
+
+}  // namespace tests

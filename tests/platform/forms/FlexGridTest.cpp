@@ -5,11 +5,13 @@
 #include <QApplication>
 #include <QMouseEvent>
 
+namespace tests {
+
 namespace {
 
 using forms::FlexGrid;
 
-class FlexGridTest : public testsupport::ProgramTest {
+class FlexGridTest : public ProgramTest {
 protected:
     FlexGridTest() {
         connection.open("Data Source=" + folder.databasePath());
@@ -124,3 +126,5 @@ TEST_F(FlexGridTest, APressReportsButtonShiftAndTwipsAndMovesTheCurrentCellOnlyO
 }
 
 }  // namespace
+
+}  // namespace tests

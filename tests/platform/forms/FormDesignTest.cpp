@@ -8,11 +8,11 @@
 #include <QPlainTextEdit>
 #include <QTabWidget>
 
-using namespace testwindows;
+using namespace tests;
 
 namespace {
 
-class FormDesignTest : public testsupport::ProgramTest {};
+class FormDesignTest : public ProgramTest {};
 
 TEST_F(FormDesignTest, PlacesControlsInPixelsFromTwipsInsideTheirContainers) {
     auto& window = forms::get<CountingWindow>();

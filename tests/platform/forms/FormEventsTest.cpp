@@ -10,11 +10,11 @@
 #include <QLabel>
 #include <QPushButton>
 
-using namespace testwindows;
+using namespace tests;
 
 namespace {
 
-class FormEventsTest : public testsupport::ProgramTest {
+class FormEventsTest : public ProgramTest {
 protected:
     CountingWindow& window = forms::get<CountingWindow>();
     QStringList steps;
@@ -28,7 +28,7 @@ protected:
                           Qt::NoModifier);
         QApplication::sendEvent(to, &event);
     }
-    const testsupport::ScriptedMessageBoxes::Shown& firstBox() {
+    const ScriptedMessageBoxes::Shown& firstBox() {
         EXPECT_FALSE(services.boxes.shown.empty());
         return services.boxes.shown.front();
     }

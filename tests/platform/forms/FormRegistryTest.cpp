@@ -5,11 +5,11 @@
 #include <QMdiSubWindow>
 #include <QPointer>
 
-using namespace testwindows;
+using namespace tests;
 
 namespace {
 
-class FormRegistryTest : public testsupport::ProgramTest {
+class FormRegistryTest : public ProgramTest {
 protected:
     ~FormRegistryTest() override { forms::setMdiArea(nullptr); }
 };

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+namespace tests {
+
 namespace {
 
 using forms::Answer;
@@ -31,3 +33,5 @@ TEST(DateFormat, ShowsDesignFormatsWithEnglishMonthsWhateverTheLocale) {
 }
 
 }  // namespace
+
+}  // namespace tests

@@ -10,7 +10,7 @@
 #include <stdexcept>
 
 
-namespace testwindows {
+namespace tests {
 
 using forms::Control;
 using forms::Kind;
@@ -93,4 +93,4 @@ protected:
     void unload() override { ++unloads; }
 };
 
-}  // namespace testwindows
+}  // namespace tests

@@ -9,7 +9,7 @@
 
 #include <vector>
 
-namespace reporttest {
+namespace tests {
 
 // Each cell's text, its wrapped lines joined again by blanks.
 inline QStringList textsOf(const report::Band& band) {
@@ -48,4 +48,4 @@ inline int pdfPageCount(const QByteArray& pdf) {
     return count;
 }
 
-}  // namespace reporttest
+}  // namespace tests

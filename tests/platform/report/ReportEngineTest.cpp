@@ -14,10 +14,9 @@
 
 #include <gtest/gtest.h>
 
+namespace tests {
+
 using report::Band;
-using reporttest::bandsOf;
-using reporttest::bodyOf;
-using reporttest::textsOf;
 
 namespace {
 
@@ -43,7 +42,7 @@ class ReportEngineTest : public ::testing::Test {
 protected:
     ReportEngineTest() {
         QDir(folder.driveC()).mkpath("Reports");
-        testsupport::writeFile(databasePath(), {});
+        writeFile(databasePath(), {});
         connection.open(connectText());
         connection.execute("CREATE TABLE settings (owner TEXT, note TEXT);"
                            "CREATE TABLE items (id INTEGER PRIMARY KEY, category TEXT, name TEXT, sold DATETIME, "
@@ -72,7 +71,7 @@ protected:
     }
 
     void writeReport(const QByteArray& text, const QString& name = "items.rpt") const {
-        ASSERT_TRUE(testsupport::writeFile(folder.driveC() + "/Reports/" + name, text));
+        ASSERT_TRUE(writeFile(folder.driveC() + "/Reports/" + name, text));
     }
 
     // Runs C:\Reports\<name> through a report control, both operations in order.
@@ -89,8 +88,8 @@ protected:
         return run();
     }
 
-    testsupport::ProgramFolder folder{false};
-    testsupport::ScriptedServices services;
+    ProgramFolder folder{false};
+    ScriptedServices services;
     db::Connection connection;
 };
 
@@ -306,16 +305,16 @@ TEST_F(ReportEngineTest, APdfFileHoldsEveryPageOnItsPaper) {
     ASSERT_TRUE(pages);
     const QString pdf = folder.file("items.pdf");
     report::writePdf(*pages, pdf);
-    const QByteArray bytes = testsupport::readFile(pdf);
+    const QByteArray bytes = readFile(pdf);
     EXPECT_TRUE(bytes.startsWith("%PDF-"));
     EXPECT_TRUE(bytes.trimmed().endsWith("%%EOF"));
-    EXPECT_EQ(reporttest::pdfPageCount(bytes), int(pages->pages.size()));
+    EXPECT_EQ(pdfPageCount(bytes), int(pages->pages.size()));
     EXPECT_TRUE(bytes.contains("/MediaBox [0 0 595")) << "A4 portrait";
 
     // A printer asked for pages 2 to 3 gets those two.
     QPdfWriter writer(folder.file("range.pdf"));
     report::paintPages(*pages, writer, 2, 3);
-    EXPECT_EQ(reporttest::pdfPageCount(testsupport::readFile(folder.file("range.pdf"))), 2);
+    EXPECT_EQ(pdfPageCount(readFile(folder.file("range.pdf"))), 2);
 
     EXPECT_THROW(report::writePdf(*pages, folder.file("no folder/items.pdf")), report::ReportError);
 }
@@ -330,3 +329,5 @@ TEST_F(ReportEngineTest, ThePreviewWindowShowsEveryPage) {
 }
 
 }  // namespace
+
+}  // namespace tests

@@ -8,7 +8,7 @@
 #include <algorithm>
 #include <cstddef>
 
-namespace testsupport {
+namespace tests {
 
 // While it lives, the disk a workbook is saved to fills up after `room` bytes: what follows goes to
 // /dev/full, which refuses it as a full disk does.
@@ -35,4 +35,4 @@ private:
     int full_;
 };
 
-}  // namespace testsupport
+}  // namespace tests

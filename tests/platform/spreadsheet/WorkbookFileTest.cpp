@@ -10,6 +10,8 @@
 
 #include <gtest/gtest.h>
 
+namespace tests {
+
 using namespace spreadsheet;
 
 namespace {
@@ -81,7 +83,7 @@ TEST_F(WorkbookFileTest, QueryTablesWriteTheHeaderAndTheRowsAtTheirDestination) 
 }
 
 TEST_F(WorkbookFileTest, AnExistingFileIsReplacedOnlyWhenTheQuestionSaysSo) {
-    ASSERT_TRUE(testsupport::writeFile(savedPath(), "earlier workbook"));
+    ASSERT_TRUE(writeFile(savedPath(), "earlier workbook"));
     sheet.range("A1").setValue("new");
     QStringList asked;
     auto answer = [&](bool replace) {
@@ -98,10 +100,10 @@ TEST_F(WorkbookFileTest, AnExistingFileIsReplacedOnlyWhenTheQuestionSaysSo) {
         EXPECT_TRUE(error.description().contains(savedPath())) << error.description().toStdString();
     }
     EXPECT_EQ(asked, QStringList({"C:\\Pravel.xls"}));
-    EXPECT_EQ(testsupport::readFile(savedPath()), "earlier workbook");
+    EXPECT_EQ(readFile(savedPath()), "earlier workbook");
 
     book.saveAs("C:\\Pravel.xls", answer(true));
-    EXPECT_EQ(testsupport::XlsxReader(savedPath()).cells(1).value("A1"), "new");
+    EXPECT_EQ(XlsxReader(savedPath()).cells(1).value("A1"), "new");
     EXPECT_EQ(filesOnDriveC(), QStringList({"Pravel.xls"}));   // no temporary file left
 
     // No question where nothing would be replaced.
@@ -111,7 +113,7 @@ TEST_F(WorkbookFileTest, AnExistingFileIsReplacedOnlyWhenTheQuestionSaysSo) {
 }
 
 TEST_F(WorkbookFileTest, AReadOnlyFileIsNeverReplaced) {
-    ASSERT_TRUE(testsupport::writeFile(savedPath(), "earlier workbook"));
+    ASSERT_TRUE(writeFile(savedPath(), "earlier workbook"));
     QFile::setPermissions(savedPath(), QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther);
     bool asked = false;
     try {
@@ -122,17 +124,17 @@ TEST_F(WorkbookFileTest, AReadOnlyFileIsNeverReplaced) {
                                        "or remove it, and try again.");
     }
     EXPECT_FALSE(asked);
-    EXPECT_EQ(testsupport::readFile(savedPath()), "earlier workbook");
+    EXPECT_EQ(readFile(savedPath()), "earlier workbook");
     EXPECT_EQ(filesOnDriveC(), QStringList({"Pravel.xls"}));
 }
 
 TEST_F(WorkbookFileTest, ASaveThatFailsPartWayLeavesTheEarlierFileAsItWasAndNothingElse) {
     const QByteArray earlier = "an earlier workbook, byte for byte";
-    ASSERT_TRUE(testsupport::writeFile(savedPath(), earlier));
+    ASSERT_TRUE(writeFile(savedPath(), earlier));
     for (int row = 1; row <= 400; ++row) sheet.range(QString("A%1").arg(row)).setValue(QString("row %1 of the sheet").arg(row));
 
     for (std::size_t room : {std::size_t{0}, std::size_t{3000}}) {
-        testsupport::DiskFillingUp disk(room);
+        DiskFillingUp disk(room);
         try {
             save();
             FAIL() << "saved on a full disk";
@@ -140,7 +142,7 @@ TEST_F(WorkbookFileTest, ASaveThatFailsPartWayLeavesTheEarlierFileAsItWasAndNoth
             EXPECT_EQ(error.description(), "\"" + savedPath() + "\" could not be saved: the disk is full. Free some "
                                            "space on it and try again. The earlier file is unchanged.");
         }
-        EXPECT_EQ(testsupport::readFile(savedPath()), earlier) << room;
+        EXPECT_EQ(readFile(savedPath()), earlier) << room;
         EXPECT_EQ(filesOnDriveC(), QStringList({"Pravel.xls"})) << room;
     }
     save();   // with room enough
@@ -171,3 +173,5 @@ TEST_F(WorkbookFileTest, ASaveThatCannotBeCompletedSaysWhyAndLeavesNoFileBehind)
                                            "longer than the 32,767 characters a cell holds.");
     EXPECT_TRUE(filesOnDriveC().isEmpty());
 }
+
+}  // namespace tests

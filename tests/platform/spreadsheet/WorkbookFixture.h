@@ -9,6 +9,8 @@
 
 #include <gtest/gtest.h>
 
+namespace tests {
+
 // A new workbook in memory, and a program folder whose drive C: receives the saved file.
 class WorkbookFixture : public ::testing::Test {
 protected:
@@ -19,8 +21,10 @@ protected:
         book.saveAs("C:\\Pravel.xls", [](const QString&) { return true; });
     }
 
-    testsupport::ProgramFolder folder;
+    ProgramFolder folder;
     spreadsheet::Application xl;
     spreadsheet::Workbook& book = xl.workbooks().add();
     spreadsheet::Worksheet& sheet = book.worksheets(1);
 };
+
+}  // namespace tests

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+namespace tests {
+
 using namespace spreadsheet;
 
 namespace {
@@ -105,3 +107,5 @@ TEST_F(WorksheetTest, OnlyTheActiveSheetCanBeSelectedAndNothingAnswersAfterQuit)
     EXPECT_THROW(xl.range("A1"), WorkbookError);
     EXPECT_THROW(xl.workbooks().add(), WorkbookError);
 }
+
+}  // namespace tests

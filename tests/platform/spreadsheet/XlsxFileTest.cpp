@@ -8,9 +8,9 @@
 
 #include <limits>
 
+namespace tests {
+
 using namespace spreadsheet;
-using testsupport::FileCellFormat;
-using testsupport::XlsxReader;
 
 namespace {
 
@@ -129,3 +129,5 @@ TEST_F(XlsxFileTest, FormatsReadBackAsTheModelGivesThem) {
     EXPECT_EQ(file.rowHeight(1, 7), 60);
     EXPECT_FALSE(file.rowHeight(1, 6));
 }
+
+}  // namespace tests

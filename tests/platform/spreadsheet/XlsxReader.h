@@ -13,7 +13,7 @@
 #include <functional>
 #include <optional>
 
-namespace testsupport {
+namespace tests {
 
 // How a cell of a saved file looks, as its style record says.
 struct FileCellFormat {
@@ -225,4 +225,4 @@ private:
     zip_t* archive_;
 };
 
-}  // namespace testsupport
+}  // namespace tests
