@@ -149,9 +149,12 @@ QWidget* createTabs(const Control& c, QWidget* parent) {
 // would only tint its own gradient.
 void paintFace(QPushButton* button, Colour back) {
     const QString colour = toQColor(back).name();
-    button->setStyleSheet(QStringLiteral("QPushButton { background-color: %1; border: 2px outset %1; padding: 1px; }"
-                                         "QPushButton:pressed { border-style: inset; }")
-                              .arg(colour));
+    button->setStyleSheet(
+        QStringLiteral("QPushButton { background-color: %1; border: 1px solid; padding: 1px;"
+                       " border-color: white #404040 #404040 white; }"
+                       "QPushButton:pressed { border-color: #404040 white white #404040; }"
+                       "QPushButton:focus { border-width: 2px; }")
+            .arg(colour));
 }
 
 QWidget* createButton(const Control& c, QWidget* parent) {
