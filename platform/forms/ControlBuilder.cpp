@@ -291,9 +291,12 @@ QString drawnCaption(const QString& caption) {
 }
 
 bool captionFits(const QLabel* label, const QFont& font) {
-    const QRect needed = QFontMetrics(font).boundingRect(QRect(0, 0, label->width(), 100000),
-                                                        int(label->alignment()) | Qt::TextWordWrap,
-                                                        drawnCaption(label->text()));
+    const QFontMetrics metrics(font);
+    const QString caption = drawnCaption(label->text());
+    // Most captions are one line that fits; only the others are wrapped to see.
+    if (metrics.height() <= label->height() && metrics.horizontalAdvance(caption) <= label->width()) return true;
+    const QRect needed = metrics.boundingRect(QRect(0, 0, label->width(), 100000),
+                                              int(label->alignment()) | Qt::TextWordWrap, caption);
     return needed.width() <= label->width() && needed.height() <= label->height();
 }
 
@@ -316,7 +319,9 @@ void fitCaption(QLabel* label) {
     if (qobject_cast<Picture*>(label)) return;
     constexpr char kDesignPoints[] = "pravelDesignPoints";
     constexpr char kDesignWidth[] = "pravelDesignWidth";
-    if (!label->property(kDesignPoints).isValid()) {
+    const bool refitted = label->property(kDesignPoints).isValid();
+    if (!refitted && captionFits(label, label->font())) return;   // as designed
+    if (!refitted) {
         label->setProperty(kDesignPoints, label->font().pointSizeF());
         label->setProperty(kDesignWidth, label->width());
     }
