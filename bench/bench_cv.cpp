@@ -34,13 +34,13 @@ QByteArray photoOfAbout200KB() {
     return bytes;
 }
 
-void addRows(const testsupport::ProgramFolder& folder, int count, const QString& insert) {
+void addRows(const tests::ProgramFolder& folder, int count, const QString& insert) {
     QString statements;
     for (int i = 1; i <= count; ++i) statements += insert.arg(i) + ';';
     folder.exec(statements);
 }
 
-void fillEmployee(const testsupport::ProgramFolder& folder) {
+void fillEmployee(const tests::ProgramFolder& folder) {
     folder.exec("INSERT INTO employee (empid, empname, DOB, Pedate, Age, Child, SAddress, ProfMem, Awards) VALUES "
                 "('E1', 'Siti Aminah', '1980-07-15', '2030-01-31', 45, 2, 'A long address of the spouse', "
                 "'Institute of Engineers', 'Best employee 2019')");
@@ -58,8 +58,8 @@ void fillEmployee(const testsupport::ProgramFolder& folder) {
 }
 
 void BM_CvRun(benchmark::State& state) {
-    testsupport::ProgramFolder folder;
-    testsupport::ScriptedServices services;
+    tests::ProgramFolder folder;
+    tests::ScriptedServices services;
     fillEmployee(folder);
     QFile photo(folder.file("photo.jpg"));
     photo.open(QIODevice::WriteOnly);
@@ -72,7 +72,7 @@ void BM_CvRun(benchmark::State& state) {
         // Replace the file of the run before, and do not open it.
         if (QFile::exists(folder.driveC() + "/Pravel.xls")) services.boxes.answers.push_back(forms::Answer::Yes);
         services.boxes.answers.push_back(forms::Answer::No);
-        forms::get<cvexport::Frmxls2>().press("RunXl");
+        forms::get<cvexport::Frmxls2>().press(cvexport::generatorControls::RunXl);
         forms::unload<cvexport::Frmxls2>();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }

@@ -10,7 +10,7 @@
 namespace {
 
 struct TenThousandRows {
-    testsupport::ProgramFolder folder;
+    tests::ProgramFolder folder;
     db::Connection connection;
     db::Recordset rows;
     TenThousandRows() {

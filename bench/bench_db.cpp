@@ -47,7 +47,7 @@ public:
     QString connectionText() const { return QStringLiteral("Data Source=") + folder_.databasePath(); }
 
 private:
-    testsupport::ProgramFolder folder_;
+    tests::ProgramFolder folder_;
 };
 
 const Database& database() {

@@ -2,6 +2,7 @@
 #include "common/BaseSetup.h"
 #include "platform/db/Connection.h"
 #include "platform/forms/Form.h"
+#include "records/EmployeeControls.h"
 #include "records/CustEdit.h"
 #include "tests/support/ProgramFolder.h"
 
@@ -10,12 +11,14 @@
 
 #include <benchmark/benchmark.h>
 
+using namespace records::employeeControls;
+
 
 namespace {
 
 constexpr int kEmployees = 10000;
 
-void seedEmployees(const testsupport::ProgramFolder& folder) {
+void seedEmployees(const tests::ProgramFolder& folder) {
     db::Connection connection;
     connection.open(QStringLiteral("Data Source=") + folder.databasePath());
     connection.execute(QStringLiteral(
@@ -34,8 +37,8 @@ void seedEmployees(const testsupport::ProgramFolder& folder) {
 // A program folder with the employees, the scripted services and the main window's area, for one
 // benchmark run; every window goes before the area does.
 struct Program {
-    testsupport::ProgramFolder folder;
-    testsupport::ScriptedServices services;
+    tests::ProgramFolder folder;
+    tests::ScriptedServices services;
     QMdiArea area;
     Program() {
         seedEmployees(folder);
@@ -72,10 +75,10 @@ void BM_DetailsSwitch(benchmark::State& state) {
     Program program;
     auto& window = openEditor();
     for (auto _ : state) {
-        window.press(QStringLiteral("CinDe"));
+        window.press(CinDe);
         QCoreApplication::processEvents();
         state.PauseTiming();
-        window.press(QStringLiteral("CinDe"));
+        window.press(CinDe);
         QCoreApplication::processEvents();
         state.ResumeTiming();
     }

@@ -19,7 +19,7 @@ void waitUntilShown(QWidget& window) {
 }
 
 void BM_StartToSignInWindow(benchmark::State& state) {
-    testsupport::ProgramFolder folder;
+    tests::ProgramFolder folder;
     for (auto _ : state) {
         shell::startProgram();
         waitUntilShown(forms::get<shell::frmLogin>());

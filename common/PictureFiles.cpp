@@ -81,6 +81,17 @@ QString pictureCopyPath(const QString& storedFileName) {
     return path;
 }
 
+PictureCopy writePictureCopy(db::Recordset* recordset) {
+    const QString picture = QStringLiteral("LImage");
+    if (!hasField(recordset, picture) || recordset->field(picture).isNull()) {
+        return {PictureCopy::Outcome::NothingStored, {}};
+    }
+    const QString path = pictureCopyPath(recordset->field(QStringLiteral("FileName")).toString());
+    if (path.isEmpty()) return {PictureCopy::Outcome::NameRefused, {}};
+    if (!LoadFileFromDB(path, recordset, picture)) return {PictureCopy::Outcome::WriteFailed, path};
+    return {PictureCopy::Outcome::Written, path};
+}
+
 bool isStorablePicture(const QString& nativePath) {
     if (!isPictureFileName(QFileInfo(nativePath).fileName())) return false;
     QImageReader reader(nativePath);

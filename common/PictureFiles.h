@@ -28,5 +28,22 @@ bool LoadFileFromDB(const QString& filePath, db::Recordset* recordset, const QSt
 // program, or through a link.
 QString pictureCopyPath(const QString& storedFileName);
 
+// What became of a stored picture written out to its copy in the program folder.
+struct PictureCopy {
+    enum class Outcome {
+        Written,         // the copy holds the stored picture
+        NothingStored,   // no row, or no picture on it: nothing written
+        NameRefused,     // the stored name may not be written (pictureCopyPath): nothing written
+        WriteFailed,     // the folder or disk refused the copy; an earlier file stays as it was
+    };
+    Outcome outcome;
+    QString path;   // the copy's path when written or when writing it failed
+    bool written() const { return outcome == Outcome::Written; }
+};
+
+// Writes the picture of the recordset's current row, its FileName and LImage, to the copy that
+// pictureCopyPath names.
+PictureCopy writePictureCopy(db::Recordset* recordset);
+
 // The file can be stored as a picture: a BMP, GIF or JPG file whose content is such a picture.
 bool isStorablePicture(const QString& nativePath);

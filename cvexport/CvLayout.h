@@ -1,6 +1,8 @@
 #pragma once
 
+#include "common/DateText.h"
 #include "platform/db/Value.h"
+#include "platform/spreadsheet/FieldValue.h"
 #include "platform/spreadsheet/Worksheet.h"
 
 #include <QString>
@@ -17,6 +19,7 @@ class Recordset;
 namespace cvexport {
 
 using spreadsheet::Worksheet;
+using spreadsheet::cellValue;
 
 // The cyan fill of section titles.
 constexpr std::int64_t kTitleFill = 16776960;

@@ -17,15 +17,15 @@ constexpr std::pair<const char*, const char*> kLabelRows[] = {
 };
 
 void writeEmploymentBlock(Worksheet& sheet, const db::Recordset& employment, int r) {
-    for (int i = 0; i < 5; ++i) writeLabelRow(sheet, r + i, kLabelRows[i].first, employment.field(kLabelRows[i].second));
+    for (int i = 0; i < 5; ++i) writeLabelRow(sheet, r + i, kLabelRows[i].first, cellValue(employment, kLabelRows[i].second));
 
     const int dates = r + 5;
-    writeLabelRow(sheet, dates, "Date Joined", employment.field("DateJoined"));
-    sheet.range(cell('C', dates)).setNumberFormat("dd/mm/yyyy");
-    writeLabelRow(sheet, dates, "Date Left", employment.field("Dateleft"), 'E');
-    sheet.range(cell('G', dates)).setNumberFormat("dd/mm/yyyy");
+    writeLabelRow(sheet, dates, "Date Joined", cellValue(employment, "DateJoined"));
+    sheet.range(cell('C', dates)).setNumberFormat(kDateFormat);
+    writeLabelRow(sheet, dates, "Date Left", cellValue(employment, "Dateleft"), 'E');
+    sheet.range(cell('G', dates)).setNumberFormat(kDateFormat);
 
-    writeLongTextRow(sheet, r + 7, "Work Description", employment.field("workdescription"), 'I');
+    writeLongTextRow(sheet, r + 7, "Work Description", cellValue(employment, "workdescription"), 'I');
     fitLongTextRow(sheet, r + 7, 60);
 }
 

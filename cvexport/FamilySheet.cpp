@@ -11,14 +11,14 @@ void writeFamilySheet(Worksheet& sheet, const db::Recordset& employee) {
     writeSectionTitle(sheet, "A1", "FAMILY BACKGROUND", "A1:G1");
 
     writeSubHeading(sheet, "A3", "Spouse");
-    writeLabelRow(sheet, 4, "Spouse Name", employee.field("Spouse"));
-    writeLabelRow(sheet, 5, "Occupation", employee.field("SOccupation"));
-    writeLabelRow(sheet, 6, "Company", employee.field("SCompany"));
-    writeLongTextRow(sheet, 7, "Address", employee.field("SAddress"), 'F');
+    writeLabelRow(sheet, 4, "Spouse Name", cellValue(employee, "Spouse"));
+    writeLabelRow(sheet, 5, "Occupation", cellValue(employee, "SOccupation"));
+    writeLabelRow(sheet, 6, "Company", cellValue(employee, "SCompany"));
+    writeLongTextRow(sheet, 7, "Address", cellValue(employee, "SAddress"), 'F');
     fitLongTextRow(sheet, 7, 51);
-    writeLabelRow(sheet, 8, "Tel No.", employee.field("STel"));
-    writeLabelRow(sheet, 9, "Mobile No.", employee.field("ShandPhone"));
-    writeLabelRow(sheet, 10, "E-mail", employee.field("Semail"));
+    writeLabelRow(sheet, 8, "Tel No.", cellValue(employee, "STel"));
+    writeLabelRow(sheet, 9, "Mobile No.", cellValue(employee, "ShandPhone"));
+    writeLabelRow(sheet, 10, "E-mail", cellValue(employee, "Semail"));
 
     // The family list itself is the query table at A13; its `n` column goes without a header.
     writeSubHeading(sheet, "A12", "Family Tree");
@@ -27,7 +27,7 @@ void writeFamilySheet(Worksheet& sheet, const db::Recordset& employee) {
     sheet.rows("1:6").setRowHeight(16);
     sheet.rows("8:40").setRowHeight(16);
     setColumnWidths(sheet, {{"A", 17.57}, {"C", 3.57}, {"D", 13.43}, {"E", 11.43}, {"F", 17.86}, {"G", 12.71}});
-    sheet.columns("D").setNumberFormat("dd/mm/yyyy");
+    sheet.columns("D").setNumberFormat(kDateFormat);
     sheet.range("C14:C29").setHorizontalAlignment(xlCenter);
     sheet.range("D14:D29").setHorizontalAlignment(xlCenter);
     frameTable(sheet, "A13:G13", "A13:G29");

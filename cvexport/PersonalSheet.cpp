@@ -58,19 +58,19 @@ void writePersonalTitles(Worksheet& sheet) {
 
 void writePersonalDetails(Worksheet& sheet, const db::Recordset& employee) {
     for (const LabelledField& field : kLabelRows) {
-        writeLabelRow(sheet, field.row, field.label, employee.field(field.column));
+        writeLabelRow(sheet, field.row, field.label, cellValue(employee, field.column));
     }
-    writeLabelRow(sheet, 12, "Exp. Date", employee.field("Pedate"), 'E');
-    writeLabelRow(sheet, 14, "Age", employee.field("Age"), 'E');
-    for (const auto& [address, column] : kUnlabelledValues) sheet.range(address).setValue(employee.field(column));
+    writeLabelRow(sheet, 12, "Exp. Date", cellValue(employee, "Pedate"), 'E');
+    writeLabelRow(sheet, 14, "Age", cellValue(employee, "Age"), 'E');
+    for (const auto& [address, column] : kUnlabelledValues) sheet.range(address).setValue(cellValue(employee, column));
     writeSubHeading(sheet, "A40", "Extra-Curricular");
 
-    sheet.range("G12").setNumberFormat("dd/mm/yyyy");
-    sheet.range("C14").setNumberFormat("dd/mm/yyyy");
+    sheet.range("G12").setNumberFormat(kDateFormat);
+    sheet.range("C14").setNumberFormat(kDateFormat);
     for (const char* address : {"C14", "G12", "C19", "G14"}) sheet.range(address).setHorizontalAlignment(xlLeft);
 
-    writeLongTextRow(sheet, 45, "Memberships", employee.field("ProfMem"), 'I');
-    writeLongTextRow(sheet, 46, "Achievement", employee.field("Awards"), 'I');
+    writeLongTextRow(sheet, 45, "Memberships", cellValue(employee, "ProfMem"), 'I');
+    writeLongTextRow(sheet, 46, "Achievement", cellValue(employee, "Awards"), 'I');
 }
 
 }  // namespace cvexport

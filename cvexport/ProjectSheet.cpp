@@ -22,8 +22,8 @@ constexpr LongRow kLongRows[] = {
     {"Role", "Role", 60}, {"Software & Plateform", "SoftwarePlateform", 35}, {"Other Skills", "OtherSkill", 35}};
 
 void writeProjectBlock(Worksheet& sheet, const db::Recordset& project, int r) {
-    for (int i = 0; i < 4; ++i) writeLabelRow(sheet, r + i, kShortRows[i].first, project.field(kShortRows[i].second));
-    for (int i = 0; i < 3; ++i) writeLongTextRow(sheet, r + 4 + i, kLongRows[i].label, project.field(kLongRows[i].column), 'H');
+    for (int i = 0; i < 4; ++i) writeLabelRow(sheet, r + i, kShortRows[i].first, cellValue(project, kShortRows[i].second));
+    for (int i = 0; i < 3; ++i) writeLongTextRow(sheet, r + 4 + i, kLongRows[i].label, cellValue(project, kLongRows[i].column), 'H');
     for (int i = 0; i < 3; ++i) fitLongTextRow(sheet, r + 4 + i, kLongRows[i].height);
 }
 

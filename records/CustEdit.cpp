@@ -1,8 +1,11 @@
 #include "records/CustEdit.h"
 
 #include "records/PhotoChange.h"
+#include "records/EmployeeControls.h"
 
 namespace records {
+
+using namespace employeeControls;
 
 namespace {
 

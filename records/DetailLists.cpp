@@ -1,12 +1,14 @@
 #include "records/DetailLists.h"
 
+#include "common/AgeStatements.h"
+#include "common/DateText.h"
 #include "common/SqlText.h"
 #include "platform/db/Connection.h"
 #include "platform/db/Recordset.h"
 #include "platform/forms/DataGrid.h"
 #include "platform/forms/Form.h"
 #include "platform/forms/Services.h"
-#include "records/AgeStatements.h"
+#include "records/EmployeeControls.h"
 #include "records/EmployeeFields.h"
 
 #include <QCoreApplication>
@@ -16,10 +18,11 @@
 
 namespace records {
 
+using namespace employeeControls;
+
 namespace {
 
 const QString kGridDateFormat = QStringLiteral("dd/mmm/yyyy");
-const QString kNewRowDate = QStringLiteral("01/01/1900");
 
 struct ColumnWidth {
     const char* field;
@@ -28,7 +31,7 @@ struct ColumnWidth {
 
 // One detail list: its grid, the texts that open its recordset, and how the grid shows it.
 struct GridSpec {
-    const char* grid;
+    forms::ControlName grid;
     const char* loadText;     // the window's load spells one table name differently
     const char* reloadText;
     const char* rowId;
@@ -40,83 +43,83 @@ struct GridSpec {
 };
 
 constexpr GridSpec kGrids[] = {
-    {.grid = "DataGrid1", .loadText = "select * from FamilyTree where empid='",
+    {.grid = DataGrid1, .loadText = "select * from FamilyTree where empid='",
      .reloadText = "select * from FamilyTree where empid='", .rowId = "bid", .tab = 0, .dateField = "dob",
      .hidesN = true},
-    {.grid = "DataGrid2", .loadText = "select * from Academic where empid='",
+    {.grid = DataGrid2, .loadText = "select * from Academic where empid='",
      .reloadText = "select * from Academic where empid='", .rowId = "cid", .tab = 1,
      .widths = {{{"Institution", 4000}}}},
-    {.grid = "DataGrid3", .loadText = "select * from Training where empid='",
+    {.grid = DataGrid3, .loadText = "select * from Training where empid='",
      .reloadText = "select * from Training where empid='", .rowId = "did", .tab = 1,
      .widths = {{{"coursename", 4000}}}},
-    {.grid = "DataGrid5", .loadText = "select * from workingskill where empid='",
+    {.grid = DataGrid5, .loadText = "select * from workingskill where empid='",
      .reloadText = "select * from workingskill where empid='", .rowId = "eid", .tab = 2,
      .widths = {{{"skill", 6500}}}},
-    {.grid = "DataGrid6", .loadText = "select * from Languagedialect where empid='",
+    {.grid = DataGrid6, .loadText = "select * from Languagedialect where empid='",
      .reloadText = "select * from languagedialect where empid='", .rowId = "fid", .tab = 2,
      .widths = {{{"languagedialect", 6500}, {"written", 1700}}}},
-    {.grid = "DataGrid7", .loadText = "select * from employment where empid='",
+    {.grid = DataGrid7, .loadText = "select * from employment where empid='",
      .reloadText = "select * from employment where empid='", .rowId = "gid", .tab = 3,
      .employmentDates = true},
-    {.grid = "DataGrid8", .loadText = "select * from project where empid='",
+    {.grid = DataGrid8, .loadText = "select * from project where empid='",
      .reloadText = "select * from project where empid='", .rowId = "hid", .tab = 3},
 };
 constexpr std::size_t kGridCount = std::size(kGrids);
 
-constexpr FieldColumn kFamilyFields[] = {{"Fname", "Name"},       {"text19", "relationship"},
-                                         {"Fdob", "DOB"},         {"Fgender", "gender"},
-                                         {"FOccupy", "occupation"}, {"Contact", "contactno"}};
+constexpr FieldColumn kFamilyFields[] = {{Fname, "Name"},       {text19, "relationship"},
+                                         {Fdob, "DOB"},         {Fgender, "gender"},
+                                         {FOccupy, "occupation"}, {Contact, "contactno"}};
 constexpr FieldColumn kAcademicFields[] = {
-    {"Period1", "Period"}, {"Institute1", "institution"}, {"Level1", "LevelObtained"}, {"Grade1", "grade"}};
+    {Period1, "Period"}, {Institute1, "institution"}, {Level1, "LevelObtained"}, {Grade1, "grade"}};
 constexpr FieldColumn kTrainingFields[] = {
-    {"Period2", "Period"}, {"Institute2", "coursename"}, {"Level2", "certificatename"}, {"Grade2", "result"}};
-constexpr FieldColumn kSkillFields[] = {{"SL11", "skill"}, {"SL21", "years"}, {"SL31", "ProficiencyLevel"}};
+    {Period2, "Period"}, {Institute2, "coursename"}, {Level2, "certificatename"}, {Grade2, "result"}};
+constexpr FieldColumn kSkillFields[] = {{SL11, "skill"}, {SL21, "years"}, {SL31, "ProficiencyLevel"}};
 constexpr FieldColumn kLanguageFields[] = {
-    {"SL12", "LanguageDialect"}, {"SL22", "spoken"}, {"SL32", "written"}};
+    {SL12, "LanguageDialect"}, {SL22, "spoken"}, {SL32, "written"}};
 constexpr FieldColumn kEmploymentFields[] = {
-    {"EP11", "CompanyName"}, {"Ep21", "positiontitle"}, {"Ep31", "PositionLevel"},
-    {"Ep41", "Specialisation"}, {"Ep51", "Industry"}, {"Ep61", "DateJoined"},
-    {"Ep71", "Dateleft"}, {"Ep81", "workdescription"}, {"Ep91", "reasonleft"}};
+    {EP11, "CompanyName"}, {Ep21, "positiontitle"}, {Ep31, "PositionLevel"},
+    {Ep41, "Specialisation"}, {Ep51, "Industry"}, {Ep61, "DateJoined"},
+    {Ep71, "Dateleft"}, {Ep81, "workdescription"}, {Ep91, "reasonleft"}};
 constexpr FieldColumn kProjectFields[] = {
-    {"Ep12", "ProjectName"}, {"Ep22", "Client"}, {"Ep32", "Duration"}, {"Ep42", "TeamSize"},
-    {"Ep52", "Role"}, {"Ep62", "SoftwarePlateform"}, {"Ep72", "OtherSkill"}};
+    {Ep12, "ProjectName"}, {Ep22, "Client"}, {Ep32, "Duration"}, {Ep42, "TeamSize"},
+    {Ep52, "Role"}, {Ep62, "SoftwarePlateform"}, {Ep72, "OtherSkill"}};
 
-constexpr const char* kFamilyDates[] = {"Fdob"};
-constexpr const char* kEmploymentDates[] = {"Ep61", "Ep71"};
+constexpr forms::ControlName kFamilyDates[] = {Fdob};
+constexpr forms::ControlName kEmploymentDates[] = {Ep61, Ep71};
 
 // One add panel: the label that opens it, its buttons, the list it adds to and what it writes.
 struct PanelSpec {
-    const char* addLabel;
-    const char* frame;
-    const char* saveButton;
-    const char* closeButton;
+    forms::ControlName addLabel;
+    forms::ControlName frame;
+    forms::ControlName saveButton;
+    forms::ControlName closeButton;
     std::size_t grid;   // index in kGrids
     std::span<const FieldColumn> fields;
-    std::span<const char* const> dateInputs = {};   // start at the new-row date each time it opens
+    std::span<const forms::ControlName> dateInputs = {};   // start at the new-row date each time it opens
     bool family = false;
 };
 
 const PanelSpec kPanels[] = {
-    {"Label24", "Frame1", "Command1", "Command5", 0, kFamilyFields, kFamilyDates, true},
-    {"Label51", "Frame4", "Command6", "Command7", 1, kAcademicFields},
-    {"Label52", "Frame5", "Command8", "Command9", 2, kTrainingFields},
-    {"Label63", "Frame6", "Command10", "Command11", 3, kSkillFields},
-    {"Label66", "Frame7", "Command12", "Command13", 4, kLanguageFields},
-    {"Label73", "Frame10", "Command14", "Command15", 5, kEmploymentFields, kEmploymentDates},
-    {"Label74", "Frame11", "Command16", "Command17", 6, kProjectFields},
+    {Label24, Frame1, Command1, Command5, 0, kFamilyFields, kFamilyDates, true},
+    {Label51, Frame4, Command6, Command7, 1, kAcademicFields},
+    {Label52, Frame5, Command8, Command9, 2, kTrainingFields},
+    {Label63, Frame6, Command10, Command11, 3, kSkillFields},
+    {Label66, Frame7, Command12, Command13, 4, kLanguageFields},
+    {Label73, Frame10, Command14, Command15, 5, kEmploymentFields, kEmploymentDates},
+    {Label74, Frame11, Command16, Command17, 6, kProjectFields},
 };
 
-constexpr const char* kCloseLabels[] = {"Label84", "Label85", "Label86", "Label87"};
+constexpr forms::ControlName kCloseLabels[] = {Label84, Label85, Label86, Label87};
 
 struct CalendarSpec {
-    const char* button;
-    const char* calendar;
-    const char* target;
+    forms::ControlName button;
+    forms::ControlName calendar;
+    forms::ControlName target;
 };
 constexpr CalendarSpec kCalendars[] = {
-    {"Command4", "Calendar3", "Fdob"},
-    {"Command18", "Calendar5", "Ep61"},
-    {"Command19", "Calendar4", "Ep71"},
+    {Command4, Calendar3, Fdob},
+    {Command18, Calendar5, Ep61},
+    {Command19, Calendar4, Ep71},
 };
 
 }  // namespace
@@ -134,7 +137,7 @@ struct DetailLists::Impl {
         : window(w), connection(c), employeeList(list), shown(s), profile(p) {}
 
     QString sqlFor(const char* text) const {
-        return QString::fromLatin1(text) + sqlEscape(window.text(QStringLiteral("Text1"))) + QLatin1Char('\'');
+        return QString::fromLatin1(text) + sqlEscape(window.text(Text1)) + QLatin1Char('\'');
     }
 
     void open(std::size_t index, const char* text) {
@@ -181,26 +184,26 @@ struct DetailLists::Impl {
     }
 
     void showTabs() {
-        window.disable(QStringLiteral("CinDe"));
-        window.show(QStringLiteral("SSTab1"));
+        window.disable(CinDe);
+        window.show(SSTab1);
     }
 
     // Writes the pending grid edits of one tab's lists; a list without a current row has none.
     void closeTabs(int tab) {
-        window.enable(QStringLiteral("CinDe"));
+        window.enable(CinDe);
         for (std::size_t i = 0; i < kGridCount; ++i) {
             if (kGrids[i].tab != tab) continue;
             db::Recordset& recordset = recordsets[i];
             if (recordset.bof() || recordset.eof()) continue;
             window.grid(kGrids[i].grid)->commit();
         }
-        window.hide(QStringLiteral("SSTab1"));
+        window.hide(SSTab1);
     }
 
     void openPanel(const PanelSpec& panel) {
         if (readOnly) return;
         window.show(panel.frame);
-        for (const char* input : panel.dateInputs) window.setText(input, kNewRowDate);
+        for (const forms::ControlName input : panel.dateInputs) window.setText(input, kNewRowDate);
     }
 
     // A row is added only for an employee still stored: another user may have deleted it meanwhile.
@@ -215,14 +218,14 @@ struct DetailLists::Impl {
         if (!employeeStored()) {
             forms::msgBox(QStringLiteral("The employee %1 is no longer in the database (another user may have "
                                          "deleted it), so the row was not added.")
-                              .arg(window.text(QStringLiteral("Text1"))),
+                              .arg(window.text(Text1)),
                           forms::Buttons::OK, forms::Icon::Exclamation);
             return;
         }
         db::Recordset& recordset = recordsets[panel.grid];
         recordset.assignAndUpdate([&] {
             recordset.addNew();
-            recordset.setField(QStringLiteral("empid"), window.text(QStringLiteral("Text1")));
+            recordset.setField(QStringLiteral("empid"), window.text(Text1));
             for (const FieldColumn& field : panel.fields) recordset.setField(field.column, window.text(field.field));
             if (panel.family) recordset.setField(QStringLiteral("n"), QStringLiteral(" "));
             if (profile.writesLnk) {
@@ -248,7 +251,7 @@ struct DetailLists::Impl {
     }
 
     void wire() {
-        window.onClick(QStringLiteral("Label23"), [this] { showTabs(); });
+        window.onClick(Label23, [this] { showTabs(); });
         for (int tab = 0; tab < int(std::size(kCloseLabels)); ++tab) {
             window.onClick(kCloseLabels[tab], [this, tab] { closeTabs(tab); });
         }
@@ -257,16 +260,15 @@ struct DetailLists::Impl {
             window.onClick(panel.saveButton, [this, &panel] { savePanel(panel); });
             window.onClick(panel.closeButton, [this, &panel] { window.hide(panel.frame); });
         }
-        window.onClick(QStringLiteral("Label47"), [this] {
+        window.onClick(Label47, [this] {
             saveEmployeeColumns(spouseFields(), QStringLiteral("Spouse Information saved"));
         });
-        window.onClick(QStringLiteral("Label48"), [this] {
+        window.onClick(Label48, [this] {
             saveEmployeeColumns(hobbyFields(), QStringLiteral("Hobbies & Curricular Information saved"));
         });
         for (const CalendarSpec& spec : kCalendars) wireDatePicker(window, spec.button, spec.calendar, spec.target);
         for (std::size_t i = 0; i < kGridCount; ++i) {
-            QObject::connect(window.grid(kGrids[i].grid), &forms::DataGrid::headClick, &window,
-                             [this, i](int column) { forms::guarded([&] { sort(i, column); }); });
+            window.onHeadClick(kGrids[i].grid, [this, i](int column) { sort(i, column); });
         }
     }
 };
@@ -295,16 +297,16 @@ void DetailLists::bindGrids(bool readOnly) {
 void DetailLists::LoadDetailGrids() { d_->reload(false); }
 
 void DetailLists::LoadDetailGridsReadOnly() {
-    for (const char* label : {"Label47", "Label48"}) d_->window.hide(label);
+    for (const forms::ControlName label : {Label47, Label48}) d_->window.hide(label);
     for (const PanelSpec& panel : kPanels) d_->window.hide(panel.addLabel);
     d_->reload(true);
 }
 
-db::Recordset& DetailLists::recordset(const QString& gridName) {
+db::Recordset& DetailLists::recordset(forms::ControlName grid) {
     for (std::size_t i = 0; i < kGridCount; ++i) {
-        if (gridName == QLatin1String(kGrids[i].grid)) return d_->recordsets[i];
+        if (grid == kGrids[i].grid) return d_->recordsets[i];
     }
-    throw std::invalid_argument("No detail list is bound to " + gridName.toStdString());
+    throw std::invalid_argument("No detail list is bound to " + grid.toString().toStdString());
 }
 
 }  // namespace records

@@ -51,8 +51,8 @@ public:
     void LoadDetailGrids();
     void LoadDetailGridsReadOnly();
 
-    // The detail recordset bound to a grid ("DataGrid1" ... "DataGrid8").
-    db::Recordset& recordset(const QString& gridName);
+    // The detail recordset bound to a grid (DataGrid1 ... DataGrid8).
+    db::Recordset& recordset(forms::ControlName grid);
 
 private:
     struct Impl;

@@ -3,8 +3,20 @@
 #include "platform/forms/Form.h"
 
 #include <functional>
+#include <memory>
+
+struct PictureWindowData;
 
 namespace records {
+
+namespace photoStoreControls {
+FORMS_CONTROL(Image1);
+FORMS_CONTROL(Text1);
+FORMS_CONTROL(Text2);
+FORMS_CONTROL(Command1);
+FORMS_CONTROL(Command2);
+FORMS_CONTROL(Command3);
+}  // namespace photoStoreControls
 
 // The employee photo store: a hidden window, never shown, driven by the employee windows.
 // Touching it loads it, which writes the photo of CurrentEmpId out to the program folder, names
@@ -27,8 +39,7 @@ private:
     void showOnEditor();
     void showDialogFile();
 
-    struct Impl;
-    std::unique_ptr<Impl> d_;
+    std::unique_ptr<PictureWindowData> d_;
 };
 
 // The window's Image1 takes the photo that the store's Image1 shows; touching the store loads it.

@@ -1,35 +1,39 @@
 #include "records/EmployeeFields.h"
 
 #include "common/Blanks.h"
+#include "common/DateText.h"
 #include "platform/db/Recordset.h"
 #include "platform/forms/Form.h"
 #include "platform/forms/MonthCalendar.h"
 
 #include <QRegularExpression>
+#include "records/EmployeeControls.h"
 
 namespace records {
+
+using namespace employeeControls;
 
 namespace {
 
 constexpr FieldColumn kPersonal[] = {
-    {"Text3", "Address1"},    {"Text4", "Address2"},     {"Text5", "Address3"},
-    {"Text7", "Tel"},         {"Text8", "Fax"},          {"Text9", "gender"},
-    {"Text10", "remarks"},    {"Text11", "Child"},       {"Text13", "OAddress1"},
-    {"Text14", "OAddress2"},  {"Text15", "OAddress3"},   {"Text16", "handphone"},
-    {"Text17", "e_mail"},     {"DOB", "DOB"},            {"Age", "Age"},
-    {"IcNew", "IcNew"},       {"IcOld", "IcOld"},        {"Nat", "Nationality"},
-    {"Race", "Race"},         {"Religion", "Religion"},  {"Marital", "MaritalStatus"},
-    {"Dialect", "Dialect"},   {"Passport", "PassportNo"}, {"Pdate", "Pedate"},
+    {Text3, "Address1"},    {Text4, "Address2"},     {Text5, "Address3"},
+    {Text7, "Tel"},         {Text8, "Fax"},          {Text9, "gender"},
+    {Text10, "remarks"},    {Text11, "Child"},       {Text13, "OAddress1"},
+    {Text14, "OAddress2"},  {Text15, "OAddress3"},   {Text16, "handphone"},
+    {Text17, "e_mail"},     {DOB, "DOB"},            {Age, "Age"},
+    {IcNew, "IcNew"},       {IcOld, "IcOld"},        {Nat, "Nationality"},
+    {Race, "Race"},         {Religion, "Religion"},  {Marital, "MaritalStatus"},
+    {Dialect, "Dialect"},   {Passport, "PassportNo"}, {Pdate, "Pedate"},
 };
 
 // The spouse and hobby fields of the first detail tab, each named like its column.
 constexpr FieldColumn kSpouse[] = {
-    {"Spouse", "Spouse"}, {"SOccupation", "SOccupation"}, {"SCompany", "SCompany"}, {"SAddress", "SAddress"},
-    {"STel", "STel"},     {"ShandPhone", "ShandPhone"},   {"Semail", "Semail"},
+    {Spouse, "Spouse"}, {SOccupation, "SOccupation"}, {SCompany, "SCompany"}, {SAddress, "SAddress"},
+    {STel, "STel"},     {ShandPhone, "ShandPhone"},   {Semail, "Semail"},
 };
 constexpr FieldColumn kHobbies[] = {
-    {"Hobbies", "Hobbies"}, {"Uniform", "Uniform"}, {"Club", "Club"},     {"Sports", "Sports"},
-    {"Others", "Others"},   {"ProfMem", "ProfMem"}, {"Awards", "Awards"},
+    {Hobbies, "Hobbies"}, {Uniform, "Uniform"}, {Club, "Club"},     {Sports, "Sports"},
+    {Others, "Others"},   {ProfMem, "ProfMem"}, {Awards, "Awards"},
 };
 
 bool isDateColumn(const QString& column) {
@@ -63,27 +67,28 @@ QString shownText(const db::Value& value) {
 }
 
 void ShownTexts::remember(const forms::Form& window, std::span<const FieldColumn> fields) {
-    for (const auto& [field, column] : fields) texts_.insert(QLatin1String(field), window.text(QLatin1String(field)));
+    for (const auto& [field, column] : fields) texts_.insert(field.toString(), window.text(field));
 }
 
-bool ShownTexts::changed(const forms::Form& window, const char* field) const {
-    const auto shown = texts_.constFind(QLatin1String(field));
-    return shown == texts_.constEnd() || *shown != window.text(QLatin1String(field));
+bool ShownTexts::changed(const forms::Form& window, forms::ControlName field) const {
+    const auto shown = texts_.constFind(field.toString());
+    return shown == texts_.constEnd() || *shown != window.text(field);
 }
 
 void showFields(forms::Form& window, const db::Recordset& row, std::span<const FieldColumn> fields,
                 ShownTexts& shown) {
     for (const auto& [field, column] : fields) {
-        window.setText(QLatin1String(field), shownText(row.field(QLatin1String(column))));
+        window.setText(field, shownText(row.field(QLatin1String(column))));
     }
     shown.remember(window, fields);
 }
 
-void wireDatePicker(forms::Form& window, const QString& button, const QString& calendar, const QString& field) {
+void wireDatePicker(forms::Form& window, forms::ControlName button, forms::ControlName calendar,
+                    forms::ControlName field) {
     window.onClick(button, [&window, calendar] { window.show(calendar); });
     // A picked date is the calendar's click.
     window.onClick(calendar, [&window, button, calendar, field] {
-        window.setText(field, window.calendar(calendar)->value().toString(QStringLiteral("dd/MM/yyyy")));
+        window.setText(field, dateText(window.calendar(calendar)->value()));
         window.hide(calendar);
         // Hiding the calendar would pass the focus on to the window's first box, text selected, where
         // the next keys typed would replace it.
@@ -96,7 +101,7 @@ void writeFields(const forms::Form& window, db::Recordset& row, std::span<const 
     for (const auto& [field, column] : fields) {
         const QString name = QLatin1String(column);
         if (name == QLatin1String("Age") || !shown.changed(window, field)) continue;
-        const QString text = window.text(QLatin1String(field));
+        const QString text = window.text(field);
         if (name == QLatin1String("Child")) {
             row.setField(name, leadingNumber(text));
         } else if (isDateColumn(name)) {

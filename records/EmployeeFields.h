@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/db/Value.h"
+#include "platform/forms/Design.h"
 
 #include <QHash>
 #include <QString>
@@ -12,13 +13,13 @@ class Recordset;
 }
 namespace forms {
 class Form;
-}
+}  // namespace forms
 
 namespace records {
 
 // One input of an employee window and the employee column behind it.
 struct FieldColumn {
-    const char* field;
+    forms::ControlName field;
     const char* column;
 };
 
@@ -40,7 +41,7 @@ class ShownTexts {
 public:
     void remember(const forms::Form& window, std::span<const FieldColumn> fields);
     // True also for a field that showed no row.
-    bool changed(const forms::Form& window, const char* field) const;
+    bool changed(const forms::Form& window, forms::ControlName field) const;
 
 private:
     QHash<QString, QString> texts_;
@@ -56,6 +57,7 @@ void writeFields(const forms::Form& window, db::Recordset& row, std::span<const 
 
 // The button shows the calendar; a date picked there goes into the field as dd/mm/yyyy and the
 // calendar hides again.
-void wireDatePicker(forms::Form& window, const QString& button, const QString& calendar, const QString& field);
+void wireDatePicker(forms::Form& window, forms::ControlName button, forms::ControlName calendar,
+                    forms::ControlName field);
 
 }  // namespace records

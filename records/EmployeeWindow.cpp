@@ -1,19 +1,23 @@
 #include "records/EmployeeWindow.h"
 
+#include "common/AgeStatements.h"
 #include "common/BaseSetup.h"
 #include "common/Blanks.h"
+#include "common/DateText.h"
 #include "common/ProgramDatabase.h"
 #include "common/SqlText.h"
 #include "cvexport/Frmxls2.h"
 #include "platform/forms/DataGrid.h"
-#include "records/AgeStatements.h"
 #include "records/EmpImg.h"
 #include "records/EmployeeFields.h"
 
 #include <QComboBox>
 #include <QCoreApplication>
+#include "records/EmployeeControls.h"
 
 namespace records {
+
+using namespace employeeControls;
 
 namespace {
 
@@ -39,20 +43,20 @@ EmployeeWindow::EmployeeWindow(const forms::WindowDesign& window,
       traits_(std::move(traits)),
       details_(*this, connection_, list_, shown_, traits_.details) {
     // The list lies over the record area and everything on it while it is shown.
-    grid("DataGrid4")->raise();
+    grid(DataGrid4)->raise();
     // The name typed for a new employee lies over the name shown, which comes later in tab order.
-    control("Text12")->raise();
+    control(Text12)->raise();
     wireHandlers();
 }
 
 EmployeeWindow::~EmployeeWindow() = default;
 
 void EmployeeWindow::wireHandlers() {
-    const std::pair<const char*, void (EmployeeWindow::*)()> recordButtons[] = {
-        {"cinAd", &EmployeeWindow::cinAd_Click}, {"Cinsa2", &EmployeeWindow::Cinsa2_Click},
-        {"CinDe", &EmployeeWindow::CinDe_Click}, {"CinEd", &EmployeeWindow::CinEd_Click},
-        {"CinSa", &EmployeeWindow::CinSa_Click}, {"CinCa", &EmployeeWindow::CinCa_Click},
-        {"CinDel", &EmployeeWindow::CinDel_Click},
+    const std::pair<forms::ControlName, void (EmployeeWindow::*)()> recordButtons[] = {
+        {cinAd, &EmployeeWindow::cinAd_Click}, {Cinsa2, &EmployeeWindow::Cinsa2_Click},
+        {CinDe, &EmployeeWindow::CinDe_Click}, {CinEd, &EmployeeWindow::CinEd_Click},
+        {CinSa, &EmployeeWindow::CinSa_Click}, {CinCa, &EmployeeWindow::CinCa_Click},
+        {CinDel, &EmployeeWindow::CinDel_Click},
     };
     for (const auto& [button, handler] : recordButtons) {
         onClick(button, [this, handler] {
@@ -60,22 +64,21 @@ void EmployeeWindow::wireHandlers() {
             (this->*handler)();
         });
     }
-    onClick("CinCls", [this] { unloadSelf(); });
-    onClick("Command20", [this] { Command20_Click(); });
-    onValidate("Text11", [this] { Text11_Validate(); });
+    onClick(CinCls, [this] { unloadSelf(); });
+    onClick(Command20, [this] { Command20_Click(); });
+    onValidate(Text11, [this] { Text11_Validate(); });
 
-    onDblClick("DataGrid4", [this] {
+    onDblClick(DataGrid4, [this] {
         const KeepReadOnly keep(*this);
         if (hasCurrentRow()) listRowActivated();
     });
-    connect(grid("DataGrid4"), &forms::DataGrid::headClick, this,
-            [this](int column) { forms::guarded([this, column] { DataGrid4_HeadClick(column); }); });
-    onClick("Image1", [this] {
+    onHeadClick(DataGrid4, [this](int column) { DataGrid4_HeadClick(column); });
+    onClick(Image1, [this] {
         if (!readOnlyLevel() && showsStoredEmployee()) changePhoto();
     });
 
-    wireDatePicker(*this, "Command2", "Calendar1", "DOB");
-    wireDatePicker(*this, "Command3", "Calendar2", "Pdate");
+    wireDatePicker(*this, Command2, Calendar1, DOB);
+    wireDatePicker(*this, Command3, Calendar2, Pdate);
 }
 
 bool EmployeeWindow::readOnlyLevel() const { return traits_.followsUserLevel && BaseSetup::UserLevel == 1; }
@@ -83,14 +86,14 @@ bool EmployeeWindow::readOnlyLevel() const { return traits_.followsUserLevel && 
 // Level 1 only reads: whatever an action enabled, nothing that changes a record is left usable.
 void EmployeeWindow::lockForReadOnlyLevel() {
     if (!readOnlyLevel()) return;
-    for (const char* control : {"cinAd", "CinEd", "CinDel", "CinSa", "Cinsa2", "Image1"}) disable(control);
+    for (const forms::ControlName control : {cinAd, CinEd, CinDel, CinSa, Cinsa2, Image1}) disable(control);
 }
 
 // The fields show the employee that CurrentEmpId names, opened from the list and still its current
 // row: not one being added, nor one deleted or saved new since.
 bool EmployeeWindow::showsStoredEmployee() const {
     const QString& empid = BaseSetup::CurrentEmpId;
-    return text("CinDe") == kBrowse && !isShown("Cinsa2") && !empid.isEmpty() && text("Text1") == empid &&
+    return text(CinDe) == kBrowse && !isShown(Cinsa2) && !empid.isEmpty() && text(Text1) == empid &&
            hasCurrentRow() && list_.field("empid").toString() == empid;
 }
 
@@ -105,9 +108,9 @@ void EmployeeWindow::runAgeStatements() {
 
 void EmployeeWindow::load() {
     lockForReadOnlyLevel();
-    disable("CinSa");
-    hide("Cinsa2");
-    disable("CinCa");
+    disable(CinSa);
+    hide(Cinsa2);
+    disable(CinCa);
     setTwipsWidth(16800);
     setTwipsHeight(9600);
     setTwipsTop(0);
@@ -117,28 +120,28 @@ void EmployeeWindow::load() {
     trapped([this] { list_.open(kListSql, &connection_, db::adOpenForwardOnly, db::adLockOptimistic, db::adCmdText); });
     trapped([this] { details_.openRecordsets(); });
     trapped([this] {
-        grid("DataGrid4")->setDataSource(&list_);
+        grid(DataGrid4)->setDataSource(&list_);
         details_.bindGrids(readOnlyLevel());
     });
     trapped([this] { hideListColumns(traits_.hidesListLnk); });
 }
 
 void EmployeeWindow::fillCombos() {
-    const std::pair<const char*, const QStringList*> lists[] = {
-        {"Race", &kRaces},       {"Marital", &kMaritalStates}, {"Dialect", &kDialects},
-        {"Religion", &kReligions}, {"Nat", &traits_.nationalities}, {"Fgender", &kGenders},
-        {"Text9", &kGenders},    {"text19", &kRelations},
+    const std::pair<forms::ControlName, const QStringList*> lists[] = {
+        {Race, &kRaces},       {Marital, &kMaritalStates}, {Dialect, &kDialects},
+        {Religion, &kReligions}, {Nat, &traits_.nationalities}, {Fgender, &kGenders},
+        {Text9, &kGenders},    {text19, &kRelations},
     };
     for (const auto& [name, items] : lists) {
         // Adding the first item would replace the design text ("Malaysian", "Son ").
-        const QString designText = text(QLatin1String(name));
-        combo(QLatin1String(name))->addItems(*items);
-        setText(QLatin1String(name), designText);
+        const QString designText = text(name);
+        combo(name)->addItems(*items);
+        setText(name, designText);
     }
 }
 
 void EmployeeWindow::hideListColumns(bool withLnk) {
-    auto* list = grid("DataGrid4");
+    auto* list = grid(DataGrid4);
     list->hideColumn(QStringLiteral("aid"));
     if (withLnk) list->hideColumn(QStringLiteral("lnk"));
 }
@@ -150,7 +153,7 @@ void EmployeeWindow::unload() { connection_.close(); }
 void EmployeeWindow::listRowActivated() { CinDe_Click(); }
 
 void EmployeeWindow::DataGrid4_HeadClick(int column) {
-    list_.setSort(grid("DataGrid4")->boundFieldName(column) + QStringLiteral(" asc"));
+    list_.setSort(grid(DataGrid4)->boundFieldName(column) + QStringLiteral(" asc"));
     QCoreApplication::processEvents();
 }
 
@@ -158,7 +161,7 @@ void EmployeeWindow::DataGrid4_HeadClick(int column) {
 void EmployeeWindow::relist(bool hidesLnk, const QString& empid) {
     list_.close();
     list_.open(kListSql, &connection_, db::adOpenForwardOnly, db::adLockOptimistic, db::adCmdText);
-    grid("DataGrid4")->setDataSource(&list_);
+    grid(DataGrid4)->setDataSource(&list_);
     hideListColumns(hidesLnk);
     if (!empid.isEmpty()) moveListTo(empid);
 }
@@ -174,28 +177,28 @@ void EmployeeWindow::moveListTo(const QString& empid) {
 // ---- Details and Browse ----
 
 void EmployeeWindow::CinDe_Click() {
-    const bool toEmployee = text("CinDe") != kBrowse;
+    const bool toEmployee = text(CinDe) != kBrowse;
     if (toEmployee && !hasCurrentRow()) return;
 
-    show("Command20");
-    show("Label23");
-    hide("Text12");
-    enable("CinEd");
-    enable("CinDel");
-    enable("CinCls");
+    show(Command20);
+    show(Label23);
+    hide(Text12);
+    enable(CinEd);
+    enable(CinDel);
+    enable(CinCls);
     if (readOnlyLevel()) {
-        disable("Image1");
-        disable("CinEd");
-        disable("CinDel");
+        disable(Image1);
+        disable(CinEd);
+        disable(CinDel);
     }
     usingPhotoStore([this, toEmployee] {
         if (toEmployee) {
             openEmployee();
         } else {
-            show("DataGrid4");
-            enable("cinAd");
-            setText("CinDe", kDetails);
-            hide("SSTab1");
+            show(DataGrid4);
+            enable(cinAd);
+            setText(CinDe, kDetails);
+            hide(SSTab1);
         }
         if (readOnlyLevel()) {
             details_.LoadDetailGridsReadOnly();
@@ -206,17 +209,17 @@ void EmployeeWindow::CinDe_Click() {
 }
 
 void EmployeeWindow::openEmployee() {
-    if (!traits_.listStaysShown) hide("DataGrid4");
-    setText("CinDe", kBrowse);
-    disable("CinSa");
-    disable("CinCa");
+    if (!traits_.listStaysShown) hide(DataGrid4);
+    setText(CinDe, kBrowse);
+    disable(CinSa);
+    disable(CinCa);
     const QString empid = list_.field("empid").toString();
-    setText("Text1", empid);
+    setText(Text1, empid);
     BaseSetup::CurrentEmpId = empid;
     takeStorePhoto(*this);
     const QString name = list_.field("empname").toString();
-    setText("Text2", name);
-    setText("Text12", name);
+    setText(Text2, name);
+    setText(Text12, name);
     for (const auto fields : {personalFields(), spouseFields(), hobbyFields()}) showFields(*this, list_, fields, shown_);
 }
 
@@ -224,58 +227,58 @@ void EmployeeWindow::openEmployee() {
 
 void EmployeeWindow::cinAd_Click() {
     if (readOnlyLevel()) return;
-    hide("Command20");
-    hide("SSTab1");
-    hide("Label23");
-    setText("Text12", QString());
-    show("Text12");
-    setText("Text1", QString());
-    enable("Text1");
-    enable("Text2");
-    setText("Text2", QString());
-    for (const char* field : {"Text3", "Text4", "Text5", "Text7", "Text8", "Text10"}) setText(field, QString());
-    setText("Text11", QStringLiteral("0"));
-    for (const char* field : {"Text13", "Text14", "Text15", "Text16", "Text17"}) setText(field, QString());
-    setText("DOB", QStringLiteral("01/01/1900"));
-    for (const char* field : {"Age", "IcNew", "IcOld", "Passport"}) setText(field, QString());
-    setText("Pdate", QStringLiteral("01/01/1900"));
-    show("Cinsa2");
-    hide("CinSa");
-    enable("CinCa");
-    for (const char* button : {"CinDel", "CinEd", "CinDe", "CinCls", "cinAd"}) disable(button);
-    hide("DataGrid4");
+    hide(Command20);
+    hide(SSTab1);
+    hide(Label23);
+    setText(Text12, QString());
+    show(Text12);
+    setText(Text1, QString());
+    enable(Text1);
+    enable(Text2);
+    setText(Text2, QString());
+    for (const forms::ControlName field : {Text3, Text4, Text5, Text7, Text8, Text10}) setText(field, QString());
+    setText(Text11, QStringLiteral("0"));
+    for (const forms::ControlName field : {Text13, Text14, Text15, Text16, Text17}) setText(field, QString());
+    setText(DOB, kNewRowDate);
+    for (const forms::ControlName field : {Age, IcNew, IcOld, Passport}) setText(field, QString());
+    setText(Pdate, kNewRowDate);
+    show(Cinsa2);
+    hide(CinSa);
+    enable(CinCa);
+    for (const forms::ControlName button : {CinDel, CinEd, CinDe, CinCls, cinAd}) disable(button);
+    hide(DataGrid4);
 }
 
 // The state after a save-new, whether it stored the employee or found the id taken.
 void EmployeeWindow::leaveAddingMode() {
-    enable("CinEd");
-    enable("CinDel");
-    enable("CinCls");
-    setText("CinDe", kBrowse);
-    enable("CinDe");
-    disable("CinSa");
-    show("CinSa");
-    disable("CinCa");
-    hide("Cinsa2");
-    enable("cinAd");
-    disable("Text2");
+    enable(CinEd);
+    enable(CinDel);
+    enable(CinCls);
+    setText(CinDe, kBrowse);
+    enable(CinDe);
+    disable(CinSa);
+    show(CinSa);
+    disable(CinCa);
+    hide(Cinsa2);
+    enable(cinAd);
+    disable(Text2);
 }
 
 void EmployeeWindow::Cinsa2_Click() {
     if (readOnlyLevel()) return;
-    if (trimBlanks(text("Text3")).isEmpty()) {
-        setText("Text3", text("Text13"));
-        setText("Text4", text("Text14"));
-        setText("Text5", text("Text15"));
-        setText("Text8", text("Text7"));
+    if (trimBlanks(text(Text3)).isEmpty()) {
+        setText(Text3, text(Text13));
+        setText(Text4, text(Text14));
+        setText(Text5, text(Text15));
+        setText(Text8, text(Text7));
     }
-    if (trimBlanks(text("Text12")).isEmpty() && trimBlanks(text("Text1")).isEmpty()) {
+    if (trimBlanks(text(Text12)).isEmpty() && trimBlanks(text(Text1)).isEmpty()) {
         forms::msgBox(QStringLiteral(" Please enter the Employee ID and Name"));
         return;
     }
 
     idCount_.open(QStringLiteral("SELECT count(*) as EmpidT from employee where empid='") +
-                      sqlEscape(text("Text1")) + QStringLiteral("'"),
+                      sqlEscape(text(Text1)) + QStringLiteral("'"),
                   &connection_, db::adOpenForwardOnly, db::adLockOptimistic, db::adCmdText);
     const auto count = idCount_.field("empidT").toInt();
     idCount_.close();
@@ -287,8 +290,8 @@ void EmployeeWindow::Cinsa2_Click() {
 
     list_.assignAndUpdate([this] {
         list_.addNew();
-        list_.setField("empid", text("Text1"));
-        list_.setField("empname", text("Text12"));
+        list_.setField("empid", text(Text1));
+        list_.setField("empname", text(Text12));
         writeFields(*this, list_, personalFields(), ShownTexts());
         list_.setField("Age", 28);
         list_.setField("lnk", 1);
@@ -301,19 +304,19 @@ void EmployeeWindow::Cinsa2_Click() {
     runAgeStatements();
     forms::msgBox(QStringLiteral(" New Employee Added"));
     leaveAddingMode();
-    relist(false, text("Text1"));
+    relist(false, text(Text1));
 }
 
 // Opens the stored employee when it lies at or after the list's current row.
 void EmployeeWindow::showIdAlreadyStored() {
     forms::msgBox(QStringLiteral(" Employee ID already Exist"));
-    const QString id = trimBlanks(text("Text1"));
+    const QString id = trimBlanks(text(Text1));
     for (; list_.isOpen() && !list_.eof(); list_.moveNext()) {
         if (list_.bof()) continue;
         if (trimBlanks(list_.field("empid").toString()) == id) {
             const QString name = list_.field("empname").toString();
-            setText("Text2", name);
-            setText("Text12", name);
+            setText(Text2, name);
+            setText(Text12, name);
             CinDe_Click();
             return;
         }
@@ -324,17 +327,17 @@ void EmployeeWindow::showIdAlreadyStored() {
 
 void EmployeeWindow::CinEd_Click() {
     if (readOnlyLevel() || !hasCurrentRow()) return;
-    hide("Command20");
-    hide("Text12");
-    setText("CinDe", kBrowse);
-    for (const char* control : {"cinAd", "Text1", "Text2"}) disable(control);
-    enable("CinSa");
-    enable("CinCa");
-    for (const char* button : {"CinDel", "CinEd", "CinDe", "CinCls"}) disable(button);
-    hide("Cinsa2");
-    hide("DataGrid4");
-    setText("Text1", list_.field("empid").toString());
-    setText("Text2", list_.field("empname").toString());
+    hide(Command20);
+    hide(Text12);
+    setText(CinDe, kBrowse);
+    for (const forms::ControlName control : {cinAd, Text1, Text2}) disable(control);
+    enable(CinSa);
+    enable(CinCa);
+    for (const forms::ControlName button : {CinDel, CinEd, CinDe, CinCls}) disable(button);
+    hide(Cinsa2);
+    hide(DataGrid4);
+    setText(Text1, list_.field("empid").toString());
+    setText(Text2, list_.field("empname").toString());
     showFields(*this, list_, personalFields(), shown_);
 }
 
@@ -343,24 +346,24 @@ void EmployeeWindow::CinSa_Click() {
     list_.assignAndUpdate([this] { writeFields(*this, list_, personalFields(), shown_); });
     shown_.remember(*this, personalFields());
     runAgeStatements();
-    for (const char* button : {"CinEd", "CinDel", "CinCls", "CinDe"}) enable(button);
-    disable("CinSa");
-    disable("CinCa");
-    enable("cinAd");
+    for (const forms::ControlName button : {CinEd, CinDel, CinCls, CinDe}) enable(button);
+    disable(CinSa);
+    disable(CinCa);
+    enable(cinAd);
 }
 
 void EmployeeWindow::CinCa_Click() {
-    const bool adding = isShown("Cinsa2");
+    const bool adding = isShown(Cinsa2);
     forms::msgBox(adding ? QStringLiteral(" Record adding cancelled by User")
                          : QStringLiteral(" Editing Cancelled by User"));
-    disable("CinSa");
-    disable("CinCa");
-    for (const char* button : {"CinEd", "CinDel", "CinCls", "CinDe", "cinAd"}) enable(button);
+    disable(CinSa);
+    disable(CinCa);
+    for (const forms::ControlName button : {CinEd, CinDel, CinCls, CinDe, cinAd}) enable(button);
     if (adding) {
-        show("CinSa");
-        hide("Cinsa2");
-        setText("CinDe", kDetails);
-        show("DataGrid4");
+        show(CinSa);
+        hide(Cinsa2);
+        setText(CinDe, kDetails);
+        show(DataGrid4);
     }
 }
 
@@ -382,7 +385,7 @@ void EmployeeWindow::CinDel_Click() {
         list_.remove();
     });
     forms::msgBox(QStringLiteral("Record Deleted"));
-    show("DataGrid4");
+    show(DataGrid4);
 }
 
 void EmployeeWindow::DeleteEmployeeDetails(const QString& empid) {
@@ -400,17 +403,17 @@ void EmployeeWindow::DeleteEmployeeDetails(const QString& empid) {
 // ---- Print and the number of children ----
 
 void EmployeeWindow::Command20_Click() {
-    forms::get<cvexport::Frmxls2>().press(QStringLiteral("RunXl"));
+    forms::get<cvexport::Frmxls2>().press(cvexport::generatorControls::RunXl);
     forms::unload<cvexport::Frmxls2>();
 }
 
 void EmployeeWindow::Text11_Validate() {
     bool numeric = false;
-    text("Text11").trimmed().toDouble(&numeric);
+    text(Text11).trimmed().toDouble(&numeric);
     if (!numeric) {
         forms::msgBox(QStringLiteral("Numeric only and No Blank Field allowed "), forms::Buttons::OK,
                       forms::Icon::None, QStringLiteral("No.of.Child"));
-        setText("Text11", QStringLiteral("0"));
+        setText(Text11, QStringLiteral("0"));
     }
 }
 

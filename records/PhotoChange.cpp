@@ -4,20 +4,23 @@
 #include "platform/forms/Form.h"
 #include "records/EmpImg.h"
 #include "records/EmployeeWindow.h"
+#include "records/EmployeeControls.h"
 
 namespace records {
+
+using namespace employeeControls;
 
 void changePhotoThroughStore(forms::Form& window) {
     usingPhotoStore([&window] {
         takeStorePhoto(window);
-        forms::get<EmpImg>().press(QStringLiteral("Command3"));
+        forms::get<EmpImg>().press(Command3);
         takeStorePhoto(window);
     });
 }
 
 void changeEditorPhoto(EmployeeWindow& editor) {
-    editor.hide(QStringLiteral("Label23"));
-    for (const char* button : {"CinSa", "CinDel", "CinEd", "cinAd"}) editor.disable(QLatin1String(button));
+    editor.hide(Label23);
+    for (const forms::ControlName button : {CinSa, CinDel, CinEd, cinAd}) editor.disable(button);
     changePhotoThroughStore(editor);
     editor.relist(true, BaseSetup::CurrentEmpId);
 }

@@ -1,9 +1,15 @@
 #include "shell/MDIMain.h"
 
+#include "common/BaseSetup.h"
 #include "platform/forms/Design.h"
 #include "platform/forms/Form.h"
 #include "records/CustEdit.h"
 #include "records/PntPravel.h"
+#include "shell/CHkPwd.h"
+#include "shell/CompanyInfo.h"
+#include "shell/DevInfo.h"
+#include "shell/MUser.h"
+#include "shell/RptList.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -13,22 +19,25 @@
 #include <QVBoxLayout>
 
 #include <stdexcept>
+#include <utility>
 
 namespace shell {
+
+using namespace mainMenus;
 
 namespace {
 
 MDIMain* theInstance = nullptr;
 
 struct MenuItem {
-    const char* name;
+    forms::ControlName name;
     const char* caption;
     bool enabled = true;
     bool visible = true;
 };
 
 struct Menu {
-    const char* name;
+    forms::ControlName name;
     const char* caption;
     std::initializer_list<MenuItem> items;
 };
@@ -36,19 +45,19 @@ struct Menu {
 // The menu bar as designed. The report items are unavailable from the start and nothing makes
 // them available; "Employee' Family" is not even shown.
 const Menu kMenus[] = {
-    {"FileM", "File", {{"Cpwd", "Change Password"}, {"Quit", "Quit"}}},
-    {"CusM", "Pravel", {{"CusED", "Pravel Maintenance"}, {"CusLst", "Print Pravel"}}},
-    {"StkM",
+    {FileM, "File", {{Cpwd, "Change Password"}, {Quit, "Quit"}}},
+    {CusM, "Pravel", {{CusED, "Pravel Maintenance"}, {CusLst, "Print Pravel"}}},
+    {StkM,
      "Reporting",
-     {{"RptF", "Employee' Family", false, false},
-      {"RptS", "Working skill", false},
-      {"RptL", "Languages", false},
-      {"RptA", "Academic", false},
-      {"RptT", "Training", false},
-      {"RptE", "Employment History", false},
-      {"RptP", "Project Reference", false}}},
-    {"Users", "Users", {{"AddU", "User Maintenance"}}},
-    {"Abt", "About", {{"Cinfo", "Company Information"}, {"DevIn", "Developer Information"}}},
+     {{RptF, "Employee' Family", false, false},
+      {RptS, "Working skill", false},
+      {RptL, "Languages", false},
+      {RptA, "Academic", false},
+      {RptT, "Training", false},
+      {RptE, "Employment History", false},
+      {RptP, "Project Reference", false}}},
+    {Users, "Users", {{AddU, "User Maintenance"}}},
+    {Abt, "About", {{Cinfo, "Company Information"}, {DevIn, "Developer Information"}}},
 };
 
 }  // namespace
@@ -97,41 +106,53 @@ MDIMain::~MDIMain() {
 void MDIMain::buildMenus() {
     for (const Menu& spec : kMenus) {
         QMenu* menu = menuBar()->addMenu(QString::fromUtf8(spec.caption));
-        menu->setObjectName(QString::fromUtf8(spec.name));
-        menu->menuAction()->setObjectName(QString::fromUtf8(spec.name));
+        menu->setObjectName(spec.name.toString());
+        menu->menuAction()->setObjectName(spec.name.toString());
         for (const MenuItem& itemSpec : spec.items) {
             QAction* action = menu->addAction(QString::fromUtf8(itemSpec.caption));
-            action->setObjectName(QString::fromUtf8(itemSpec.name));
+            action->setObjectName(itemSpec.name.toString());
             action->setEnabled(itemSpec.enabled);
             action->setVisible(itemSpec.visible);
         }
     }
-    onItem(QStringLiteral("Quit"), quitProgram);
-    onItem(QStringLiteral("CusED"), [] { forms::get<records::CustEdit>().showWindow(); });
-    onItem(QStringLiteral("CusLst"), [] { forms::get<records::PntPravel>().showWindow(); });
-}
-
-QMenu* MDIMain::menu(const QString& name) const {
-    for (QMenu* menu : menuBar()->findChildren<QMenu*>(QString(), Qt::FindDirectChildrenOnly)) {
-        if (menu->objectName() == name) return menu;
+    onItem(Quit, quitProgram);
+    onItem(CusED, [] { forms::get<records::CustEdit>().showWindow(); });
+    onItem(CusLst, [] { forms::get<records::PntPravel>().showWindow(); });
+    // Each report item presses its button of the hidden report launcher.
+    const std::pair<forms::ControlName, forms::ControlName> reportItems[] = {
+        {RptF, reportListControls::CmdF}, {RptS, reportListControls::CmdS}, {RptL, reportListControls::CmdL},
+        {RptA, reportListControls::CmdA}, {RptT, reportListControls::CmdT}, {RptE, reportListControls::CmdE},
+        {RptP, reportListControls::CmdP}};
+    for (const auto& [item, button] : reportItems) {
+        onItem(item, [button] { forms::get<RptList>().press(button); });
     }
-    throw std::logic_error("no menu " + name.toStdString());
+    onItem(Cinfo, [] { forms::get<CompanyInfo>().showWindow(); });
+    onItem(DevIn, [] { forms::get<DevInfo>().showWindow(); });
+    onItem(Cpwd, [] { forms::get<CHkPwd>().showForUser(BaseSetup::CurrentUserName); });
+    onItem(AddU, [] { forms::get<MUser>().showWindow(); });
 }
 
-QAction* MDIMain::item(const QString& name) const {
+QMenu* MDIMain::menu(forms::ControlName name) const {
+    for (QMenu* menu : menuBar()->findChildren<QMenu*>(QString(), Qt::FindDirectChildrenOnly)) {
+        if (menu->objectName() == name.toString()) return menu;
+    }
+    throw std::logic_error("no menu " + name.toString().toStdString());
+}
+
+QAction* MDIMain::item(forms::ControlName name) const {
     for (QMenu* menu : menuBar()->findChildren<QMenu*>(QString(), Qt::FindDirectChildrenOnly)) {
         for (QAction* action : menu->actions()) {
-            if (action->objectName() == name) return action;
+            if (action->objectName() == name.toString()) return action;
         }
     }
-    throw std::logic_error("no menu item " + name.toStdString());
+    throw std::logic_error("no menu item " + name.toString().toStdString());
 }
 
-void MDIMain::setMenuEnabled(const QString& name, bool enabled) { menu(name)->menuAction()->setEnabled(enabled); }
+void MDIMain::setMenuEnabled(forms::ControlName name, bool enabled) { menu(name)->menuAction()->setEnabled(enabled); }
 
-bool MDIMain::isMenuEnabled(const QString& name) const { return menu(name)->menuAction()->isEnabled(); }
+bool MDIMain::isMenuEnabled(forms::ControlName name) const { return menu(name)->menuAction()->isEnabled(); }
 
-void MDIMain::onItem(const QString& name, std::function<void()> action) {
+void MDIMain::onItem(forms::ControlName name, std::function<void()> action) {
     connect(item(name), &QAction::triggered, this, [action] { forms::guarded(action); });
 }
 

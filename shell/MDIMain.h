@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/forms/Design.h"
+
 #include <QMainWindow>
 #include <QString>
 
@@ -11,6 +13,29 @@ class QMenu;
 
 namespace shell {
 
+// The menus and items of the main window, by the names its design gives them.
+namespace mainMenus {
+FORMS_CONTROL(FileM);
+FORMS_CONTROL(Cpwd);
+FORMS_CONTROL(Quit);
+FORMS_CONTROL(CusM);
+FORMS_CONTROL(CusED);
+FORMS_CONTROL(CusLst);
+FORMS_CONTROL(StkM);
+FORMS_CONTROL(RptF);
+FORMS_CONTROL(RptS);
+FORMS_CONTROL(RptL);
+FORMS_CONTROL(RptA);
+FORMS_CONTROL(RptT);
+FORMS_CONTROL(RptE);
+FORMS_CONTROL(RptP);
+FORMS_CONTROL(Users);
+FORMS_CONTROL(AddU);
+FORMS_CONTROL(Abt);
+FORMS_CONTROL(Cinfo);
+FORMS_CONTROL(DevIn);
+}  // namespace mainMenus
+
 // The program's frame: the other windows open inside its area; its menus are the only way to them.
 // One instance for the run, created on first touch.
 class MDIMain : public QMainWindow {
@@ -20,10 +45,10 @@ public:
     static bool exists();
     ~MDIMain() override;
 
-    QMenu* menu(const QString& name) const;     // "FileM", "CusM", "StkM", "Users", "Abt"
-    QAction* item(const QString& name) const;   // "Cpwd", "Quit", "CusED", ...
-    void setMenuEnabled(const QString& name, bool enabled);
-    bool isMenuEnabled(const QString& name) const;
+    QMenu* menu(forms::ControlName name) const;
+    QAction* item(forms::ControlName name) const;
+    void setMenuEnabled(forms::ControlName name, bool enabled);
+    bool isMenuEnabled(forms::ControlName name) const;
     QMdiArea* area() const { return area_; }
 
 protected:
@@ -32,7 +57,7 @@ protected:
 private:
     MDIMain();
     void buildMenus();
-    void onItem(const QString& name, std::function<void()> action);
+    void onItem(forms::ControlName name, std::function<void()> action);
     QMdiArea* area_;
 };
 

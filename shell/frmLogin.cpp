@@ -12,6 +12,8 @@
 
 namespace shell {
 
+using namespace loginControls;
+
 namespace {
 
 using forms::Control;
@@ -22,42 +24,43 @@ constexpr forms::Colour kBack = forms::rgb(192, 192, 255);
 const forms::WindowDesign kWindow{.caption = "Login", .clientWidth = 9510, .clientHeight = 4005, .backColor = kBack};
 
 const Control kDesign[] = {
-    {.name = "lblLabels(0)", .kind = Kind::Label, .caption = "&User Name:",
+    {.name = lblLabels0, .kind = Kind::Label, .caption = "&User Name:",
      .left = 2265, .top = 2310, .width = 1080, .height = 270, .border = false, .backColor = kBack},
-    {.name = "txtUserName", .kind = Kind::TextBox, .left = 3450, .top = 2295, .width = 2325, .height = 345},
-    {.name = "lblLabels(1)", .kind = Kind::Label, .caption = "&Password:",
+    {.name = txtUserName, .kind = Kind::TextBox, .left = 3450, .top = 2295, .width = 2325, .height = 345},
+    {.name = lblLabels1, .kind = Kind::Label, .caption = "&Password:",
      .left = 2265, .top = 2700, .width = 1080, .height = 270, .border = false, .backColor = kBack},
-    {.name = "txtPassword", .kind = Kind::TextBox, .left = 3450, .top = 2685, .width = 2325, .height = 345,
+    {.name = txtPassword, .kind = Kind::TextBox, .left = 3450, .top = 2685, .width = 2325, .height = 345,
      .password = true},
-    {.name = "cmdOK", .kind = Kind::Button, .caption = "OK", .left = 2280, .top = 3360, .width = 1140, .height = 390,
+    {.name = cmdOK, .kind = Kind::Button, .caption = "OK", .left = 2280, .top = 3360, .width = 1140, .height = 390,
      .isDefault = true, .graphical = true, .backColor = kBack},
-    {.name = "cmdCancel", .kind = Kind::Button, .caption = "Cancel", .left = 0, .top = 3480, .width = 1140,
+    {.name = cmdCancel, .kind = Kind::Button, .caption = "Cancel", .left = 0, .top = 3480, .width = 1140,
      .height = 390, .visible = false, .isCancel = true},
-    {.name = "Text1", .kind = Kind::TextBox, .caption = "Text1", .left = 6480, .top = 1800, .width = 1815,
+    {.name = Text1, .kind = Kind::TextBox, .caption = "Text1", .left = 6480, .top = 1800, .width = 1815,
      .height = 495, .visible = false},
-    {.name = "Command1", .kind = Kind::Button, .caption = "Command1", .left = 7080, .top = 3360, .width = 975,
+    {.name = Command1, .kind = Kind::Button, .caption = "Command1", .left = 7080, .top = 3360, .width = 975,
      .height = 375, .visible = false},
-    {.name = "LabelU", .kind = Kind::Label, .caption = "LU", .left = 4920, .top = 3480, .width = 735, .height = 255,
+    {.name = LabelU, .kind = Kind::Label, .caption = "LU", .left = 4920, .top = 3480, .width = 735, .height = 255,
      .visible = false},
 };
 
 // Disabled while the sign-in window is up, in this order.
-const char* const kTopMenus[] = {"CusM", "StkM", "Users", "FileM", "Abt"};
+constexpr forms::ControlName kTopMenus[] = {mainMenus::CusM, mainMenus::StkM, mainMenus::Users, mainMenus::FileM,
+                                           mainMenus::Abt};
 
 }  // namespace
 
 frmLogin::frmLogin() : forms::Form(kWindow, kDesign) {
-    onClick(QStringLiteral("cmdOK"), [this] { cmdOK_Click(); });
-    onClick(QStringLiteral("cmdCancel"), [this] { hideWindow(); });
-    onClick(QStringLiteral("Command1"), [this] { setText(QStringLiteral("Text1"), Encrypt(text(QStringLiteral("txtUserName")))); });
-    onChange(QStringLiteral("txtUserName"), [this] { BaseSetup::CurrentUserName = text(QStringLiteral("txtUserName")); });
+    onClick(cmdOK, [this] { cmdOK_Click(); });
+    onClick(cmdCancel, [this] { hideWindow(); });
+    onClick(Command1, [this] { setText(Text1, Encrypt(text(txtUserName))); });
+    onChange(txtUserName, [this] { BaseSetup::CurrentUserName = text(txtUserName); });
 }
 
 void frmLogin::load() {
     setTwipsTop(1200);
     setTwipsLeft(2500);
     setTwipsHeight(5000);
-    for (const char* menu : kTopMenus) MDIMain::instance().setMenuEnabled(QString::fromUtf8(menu), false);
+    for (const forms::ControlName menu : kTopMenus) MDIMain::instance().setMenuEnabled(menu, false);
     // A failure here ends the load; the window still comes up.
     trapped([this] { openProgramDatabase(connection_); });
 }
@@ -69,20 +72,20 @@ void frmLogin::cmdOK_Click() {
                       forms::Buttons::OK, forms::Icon::Critical);
         return;
     }
-    const QString name = text(QStringLiteral("txtUserName"));
+    const QString name = text(txtUserName);
     if (name.contains(QLatin1Char('\''))) {
         // No account may hold a quote in its name: such a name is not in the database.
-        setText(QStringLiteral("LabelU"), QStringLiteral("0"));
+        setText(LabelU, QStringLiteral("0"));
     } else {
         nameCount_.open(QStringLiteral("SELECT count(*) as NameT from usertable where username='") + sqlEscape(name) +
                             QStringLiteral("'"),
                         &connection_, db::adOpenForwardOnly, db::adLockOptimistic, db::adCmdText);
         user_.open(QStringLiteral("SELECT * from usertable where username='") + sqlEscape(name) + QStringLiteral("'"),
                    &connection_, db::adOpenForwardOnly, db::adLockOptimistic, db::adCmdText);
-        setText(QStringLiteral("LabelU"), nameCount_.field(QStringLiteral("NameT")).toString());
+        setText(LabelU, nameCount_.field(QStringLiteral("NameT")).toString());
     }
 
-    if (text(QStringLiteral("LabelU")).toInt() == 0 || text(QStringLiteral("txtPassword")).isEmpty()) {
+    if (text(LabelU).toInt() == 0 || text(txtPassword).isEmpty()) {
         refuse(QStringLiteral("Username Not in Database or Blank Password Specified"), forms::Icon::Information);
         return;
     }
@@ -102,7 +105,7 @@ void frmLogin::refuse(const QString& message, forms::Icon icon) {
 
 bool frmLogin::passwordMatches() {
     return trimTrailingBlanks(Decrypt(user_.field(QStringLiteral("Password2")).toString())) ==
-           text(QStringLiteral("txtPassword"));
+           text(txtPassword);
 }
 
 // A level must be a whole number of the shared 16-bit state: a Null or a text read as 0, or 65537
@@ -133,19 +136,19 @@ void frmLogin::signIn() {
     if (!level) {
         refuse(QStringLiteral("The account %1 has no valid user level, so it cannot sign in. "
                               "An administrator can set its level in User Maintenance.")
-                   .arg(text(QStringLiteral("txtUserName"))),
+                   .arg(text(txtUserName)),
                forms::Icon::Critical);
         return;
     }
-    BaseSetup::CurrentUserName = text(QStringLiteral("txtUserName"));
+    BaseSetup::CurrentUserName = text(txtUserName);
     BaseSetup::UserLevel = *level;
     MDIMain& main = MDIMain::instance();
     const bool limited = BaseSetup::UserLevel == 1 || BaseSetup::UserLevel == 5;
-    main.setMenuEnabled(QStringLiteral("CusM"), true);
-    main.setMenuEnabled(QStringLiteral("StkM"), true);
-    if (!limited) main.setMenuEnabled(QStringLiteral("Users"), true);
-    main.setMenuEnabled(QStringLiteral("FileM"), true);
-    main.setMenuEnabled(QStringLiteral("Abt"), true);
+    main.setMenuEnabled(mainMenus::CusM, true);
+    main.setMenuEnabled(mainMenus::StkM, true);
+    if (!limited) main.setMenuEnabled(mainMenus::Users, true);
+    main.setMenuEnabled(mainMenus::FileM, true);
+    main.setMenuEnabled(mainMenus::Abt, true);
     forms::msgBox(QStringLiteral("Login Sucessfull!Welcome to Pravel System"));
     forms::unload<frmLogin>();
 }

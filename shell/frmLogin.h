@@ -9,6 +9,18 @@
 
 namespace shell {
 
+namespace loginControls {
+inline constexpr forms::ControlName lblLabels0{"lblLabels(0)"};
+FORMS_CONTROL(txtUserName);
+inline constexpr forms::ControlName lblLabels1{"lblLabels(1)"};
+FORMS_CONTROL(txtPassword);
+FORMS_CONTROL(cmdOK);
+FORMS_CONTROL(cmdCancel);
+FORMS_CONTROL(Text1);
+FORMS_CONTROL(Command1);
+FORMS_CONTROL(LabelU);
+}  // namespace loginControls
+
 // The sign-in window: the program starts with it, over the main window whose menus it holds
 // disabled until a user signs in.
 class frmLogin : public forms::Form {

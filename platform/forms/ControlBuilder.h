@@ -3,6 +3,7 @@
 #include "Design.h"
 
 #include <QString>
+#include <QLabel>
 #include <QWidget>
 
 #include <span>
@@ -17,7 +18,7 @@ std::vector<Control> mergedDesign(std::span<const Control> design, std::span<con
 // Creates the widget of one design row inside its container, placed, captioned and styled.
 QWidget* createControl(const Control& control, QWidget* container);
 
-// The page of a tab control that holds the rows of container "SSTab1:2". Positions on a page are
+// The page of a tab control that holds the rows placed on it. Positions on a page are
 // counted from the tab control's top-left, tabs included: pageOffset is where the page begins.
 QWidget* tabPage(QWidget* tabControl, int page, QPoint* pageOffset);
 
@@ -27,6 +28,9 @@ void applyColours(QWidget* widget, Colour back, Colour fore);
 // Visible text of a label, button, frame, box or combo; empty for other kinds.
 QString controlText(const QWidget* widget);
 void setControlText(QWidget* widget, const QString& text);
+
+// Makes a label's caption whole: it grows into free room beside it, or its font shrinks a little.
+void fitCaption(QLabel* label);
 
 // Whether the user can move to the control with Tab.
 bool takesFocus(const QWidget* widget);

@@ -49,6 +49,8 @@ public:
 
     QString text(int row, int column) const {
         const db::Value value = recordset->valueAt(row, column);
+        // A long binary (a picture) has no text to show; its bytes read as text are noise.
+        if (value.type() == db::Value::Type::Bytes) return {};
         const ColumnSetting* s = setting(column);
         const QString format = s && !s->format.isEmpty() ? s->format : QString();
         if (value.type() == db::Value::Type::Date) {
@@ -143,6 +145,9 @@ DataGrid::DataGrid(QWidget* parent) : QTableView(parent), d_(std::make_unique<Im
     connect(horizontalHeader(), &QHeaderView::sectionClicked, this, &DataGrid::headClick);
     connect(this, &QAbstractItemView::doubleClicked, this, [this](const QModelIndex& index) {
         if (index.isValid()) emit dblClick();
+    });
+    connect(this, &QAbstractItemView::clicked, this, [this](const QModelIndex& index) {
+        if (index.isValid()) emit click();
     });
     connect(selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             [this](const QModelIndex& current, const QModelIndex& previous) {
@@ -265,6 +270,14 @@ void DataGrid::commit() {
         dropPendingRow();
         throw;
     }
+}
+
+void DataGrid::sortAscending(int column) {
+    const QString field = boundFieldName(column);
+    if (field.isEmpty()) {
+        throw std::invalid_argument(QStringLiteral("The grid has no column %1").arg(column).toStdString());
+    }
+    d_->model.recordset->setSort(field + QStringLiteral(" asc"));
 }
 
 void DataGrid::writePendingRow() {

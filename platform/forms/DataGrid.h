@@ -43,9 +43,14 @@ public:
     // Writes a pending cell edit of the current row through update(); nothing pending does nothing.
     void commit();
 
+    // Orders the bound recordset ascending by the field shown in a column (as a header click
+    // gives it); the current record stays current. An unknown column is std::invalid_argument.
+    void sortAscending(int column);
+
 signals:
     void headClick(int column);   // a click on a column header, with the column's index
     void dblClick();              // a double-click on a row
+    void click();                 // a click on a row
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;

@@ -2,6 +2,7 @@
 
 #include <QColor>
 #include <QRect>
+#include <QString>
 
 #include <cstdint>
 
@@ -34,21 +35,52 @@ enum class Kind {
     ComboBox,       // editable: typed text or a list item
     Button,
     Frame,          // a container; border or none
+    Line,           // a straight line, across its longer side
     Image,          // forms::Picture
     DataGrid,       // forms::DataGrid
     MonthCalendar,  // forms::MonthCalendar
     TabControl,     // QTabWidget; caption lists the tab captions separated by '|'
     OptionButton,
     CheckBox,
+    FlexGrid,       // forms::FlexGrid
+};
+
+// A control's name as its window declares it. Made only from the window's declared constants
+// (FORMS_CONTROL), never from a bare text, so that a misspelt name fails to compile.
+class ControlName {
+public:
+    explicit constexpr ControlName(const char* text) : text_(text) {}
+    constexpr const char* text() const { return text_; }
+    QString toString() const { return QString::fromUtf8(text_); }
+    constexpr bool isEmpty() const { return !text_ || !*text_; }
+    // Names match without regard to case, as the controls are found.
+    friend bool operator==(ControlName a, ControlName b) {
+        return QString::fromUtf8(a.text_).compare(QString::fromUtf8(b.text_), Qt::CaseInsensitive) == 0;
+    }
+
+private:
+    const char* text_;
+};
+
+// Declares a control name, once per window, in the window's names namespace.
+#define FORMS_CONTROL(name) inline constexpr ::forms::ControlName name{#name}
+
+// Where a control lies: the window itself, a frame, or one page of a tab control.
+struct Container {
+    constexpr Container() = default;
+    constexpr Container(ControlName control, int page = -1) : control(control), page(page) {}
+    ControlName control{""};
+    int page = -1;
+    constexpr bool isWindow() const { return control.isEmpty(); }
 };
 
 // One row of a window's design, as a form file holds it. A design is a constant array of these;
 // the window's code holds only behaviour. Use designated initialisers and name only what differs
 // from the defaults.
 struct Control {
-    const char* name;                 // "txtUserName", "lblLabels(0)"
+    ControlName name;
     Kind kind;
-    const char* container = "";       // "" the window, "Frame3", or "SSTab1:2" for page 2 of a tab control
+    Container container = {};         // the window, Frame3, or {SSTab1, 2} for page 2 of a tab control
     const char* caption = "";         // caption of labels, buttons, frames; text of boxes and combos
     int left = 0, top = 0, width = 0, height = 0;   // twips, inside the container
     bool visible = true;

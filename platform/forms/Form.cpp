@@ -2,15 +2,17 @@
 
 #include "ControlBuilder.h"
 #include "DataGrid.h"
+#include "FlexGrid.h"
 #include "MonthCalendar.h"
 #include "Picture.h"
 #include "platform/error/PlatformError.h"
 
 #include <QAbstractButton>
+#include <QButtonGroup>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QCoreApplication>
-#include <QGroupBox>
 #include <QHash>
 #include <QKeyEvent>
 #include <QLabel>
@@ -20,7 +22,9 @@
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTabWidget>
+#include <QTimer>
 
 #include <algorithm>
 #include <optional>
@@ -32,6 +36,8 @@ namespace {
 
 struct Handlers {
     std::function<void()> click, dblClick, change, validate;
+    std::function<void(int)> headClick;
+    std::function<void(const MouseDown&)> mouseDown;
 };
 
 struct Loaded {
@@ -59,7 +65,7 @@ struct HandlerScope {
     HandlerScope& operator=(const HandlerScope&) = delete;
 };
 
-QString key(const QString& name) { return name.toLower(); }
+QString key(ControlName name) { return name.toString().toLower(); }
 
 void forget(const Form* form) {
     auto& loaded = registry();
@@ -79,15 +85,17 @@ struct Form::Impl {
     QHash<QString, QWidget*> controls;   // by lower-case name
     QHash<const QObject*, QString> names;
     QHash<QString, Handlers> handlers;
+    std::function<void()> formClick;
     QSet<const QObject*> edited;          // boxes changed since they were last left
     QPointer<QMdiSubWindow> subWindow;
     QPointer<QAbstractButton> defaultButton;
     QPointer<QAbstractButton> cancelButton;
     std::optional<QPoint> position;       // pixels, of the outer window
-    QSize clientSize;
+    QSize clientSize;                     // pixels, as designed
+    QSize outerSize{-1, -1};              // pixels, as set in code; -1: not set
     bool unloading = false;
 
-    Handlers& handlersOf(const Form& form, const QString& name);
+    Handlers& handlersOf(const Form& form, ControlName name);
 
     QWidget* outer(Form* self) const { return subWindow ? static_cast<QWidget*>(subWindow.data()) : self; }
 
@@ -100,26 +108,33 @@ struct Form::Impl {
         outer(self)->move(at);
     }
 
-    // Sizes are of the client area; the sub-window grows around it.
-    void resizeClient(Form* self, std::optional<int> width, std::optional<int> height) {
-        if (width) clientSize.setWidth(*width);
-        if (height) clientSize.setHeight(*height);
+    // A size set in code is the whole window's, title bar and borders included, as on the platform
+    // the designs come from; the design gives the client area. The frame is known once the window
+    // lies in the main window's area, so the client is fitted again then.
+    void resizeOuter(Form* self, std::optional<int> width, std::optional<int> height) {
+        if (width) outerSize.setWidth(*width);
+        if (height) outerSize.setHeight(*height);
         fit(self);
     }
 
     void fit(Form* self) const {
-        self->resize(clientSize);
-        if (subWindow) subWindow->resize(clientSize.grownBy(subWindow->contentsMargins()));
+        const QMargins frame = subWindow ? subWindow->contentsMargins() : QMargins();
+        QSize client = clientSize;
+        if (outerSize.width() >= 0) client.setWidth(outerSize.width() - frame.left() - frame.right());
+        if (outerSize.height() >= 0) client.setHeight(outerSize.height() - frame.top() - frame.bottom());
+        self->resize(client);
+        if (subWindow) subWindow->resize(client.grownBy(frame));
     }
 
-    void fire(const QObject* sender, std::function<void()> Handlers::*member) {
+    template <typename Handler, typename... Args>
+    void fire(const QObject* sender, Handler Handlers::*member, Args... args) {
         const auto name = names.find(sender);
         if (name == names.end()) return;
         const auto found = handlers.find(*name);
         if (found == handlers.end()) return;
         // A copy: the handler may replace itself while it runs.
-        const std::function<void()> handler = found.value().*member;
-        if (handler) guarded(handler);
+        const Handler handler = found.value().*member;
+        if (handler) guarded([&] { handler(args...); });
     }
 };
 
@@ -143,23 +158,20 @@ Form::Form(const WindowDesign& window, std::span<const Control> design, std::spa
         progress = false;
         for (std::size_t i = 0; i < rows.size(); ++i) {
             if (widgets[i]) continue;
-            const QString container = QString::fromUtf8(rows[i].container);
+            const Container& container = rows[i].container;
             QWidget* parent = this;
             QPoint offset;
-            if (!container.isEmpty()) {
-                const QString frameName = container.section(QLatin1Char(':'), 0, 0);
-                QWidget* frame = d_->controls.value(key(frameName));
+            if (!container.isWindow()) {
+                QWidget* frame = d_->controls.value(key(container.control));
                 if (!frame) continue;
-                parent = container.contains(QLatin1Char(':'))
-                             ? tabPage(frame, container.section(QLatin1Char(':'), 1).toInt(), &offset)
-                             : frame;
+                parent = container.page >= 0 ? tabPage(frame, container.page, &offset) : frame;
             }
             QWidget* widget = createControl(rows[i], parent);
             widget->move(widget->pos() - offset);
             widgets[i] = widget;
-            const QString name = QString::fromUtf8(rows[i].name);
+            const ControlName name = rows[i].name;
             if (d_->controls.contains(key(name))) {
-                throw std::logic_error(QStringLiteral("%1 is designed twice").arg(name).toStdString());
+                throw std::logic_error(QStringLiteral("%1 is designed twice").arg(name.toString()).toStdString());
             }
             d_->controls.insert(key(name), widget);
             d_->names.insert(widget, key(name));
@@ -169,9 +181,14 @@ Form::Form(const WindowDesign& window, std::span<const Control> design, std::spa
     for (std::size_t i = 0; i < rows.size(); ++i) {
         if (!widgets[i]) {
             throw std::logic_error(QStringLiteral("%1 lies in %2, which the design does not hold")
-                                       .arg(QString::fromUtf8(rows[i].name), QString::fromUtf8(rows[i].container))
+                                       .arg(rows[i].name.toString(), rows[i].container.control.toString())
                                        .toStdString());
         }
+    }
+
+    // With every control in place, each label can see the room beside it.
+    for (QWidget* widget : widgets) {
+        if (auto* label = qobject_cast<QLabel*>(widget)) fitCaption(label);
     }
 
     // Tab order: by tab index where the design gives one, else by the order of the rows.
@@ -226,7 +243,14 @@ Form::Form(const WindowDesign& window, std::span<const Control> design, std::spa
             connect(combo, &QComboBox::editTextChanged, this, changed);
             combo->installEventFilter(this);
         } else if (auto* grid = qobject_cast<DataGrid*>(widget)) {
+            connect(grid, &DataGrid::click, this, fire(&Handlers::click));
             connect(grid, &DataGrid::dblClick, this, fire(&Handlers::dblClick));
+            connect(grid, &DataGrid::headClick, this,
+                    [this, grid](int column) { d_->fire(grid, &Handlers::headClick, column); });
+        } else if (auto* flex = qobject_cast<FlexGrid*>(widget)) {
+            connect(flex, &FlexGrid::dblClick, this, fire(&Handlers::dblClick));
+            connect(flex, &FlexGrid::mouseDown, this,
+                    [this, flex](const MouseDown& press) { d_->fire(flex, &Handlers::mouseDown, press); });
         } else if (auto* calendar = qobject_cast<MonthCalendar*>(widget)) {
             // A picked date is the calendar's click.
             connect(calendar, &MonthCalendar::datePicked, this, fire(&Handlers::click));
@@ -238,64 +262,93 @@ Form::Form(const WindowDesign& window, std::span<const Control> design, std::spa
 
 Form::~Form() { forget(this); }
 
-QWidget* Form::control(const QString& name) const {
+QWidget* Form::control(ControlName name) const {
     QWidget* widget = d_->controls.value(key(name));
-    if (!widget) throw std::logic_error(QStringLiteral("No control %1 in this window").arg(name).toStdString());
+    if (!widget) throw std::logic_error(QStringLiteral("No control %1 in this window").arg(name.toString()).toStdString());
     return widget;
 }
 
-bool Form::hasControl(const QString& name) const { return d_->controls.contains(key(name)); }
 
 namespace {
-template <typename T> T* controlOfKind(const Form& form, const QString& name, const char* kind) {
+template <typename T> T* controlOfKind(const Form& form, ControlName name, const char* kind) {
     T* widget = form.as<T>(name);
-    if (!widget) throw std::logic_error(QStringLiteral("%1 is not a %2").arg(name, QLatin1String(kind)).toStdString());
+    if (!widget) {
+        throw std::logic_error(QStringLiteral("%1 is not a %2").arg(name.toString(), QLatin1String(kind)).toStdString());
+    }
     return widget;
 }
 }  // namespace
 
-QLabel* Form::label(const QString& name) const { return controlOfKind<QLabel>(*this, name, "label"); }
-QPushButton* Form::button(const QString& name) const { return controlOfKind<QPushButton>(*this, name, "button"); }
-QComboBox* Form::combo(const QString& name) const { return controlOfKind<QComboBox>(*this, name, "combo box"); }
-QTabWidget* Form::tabs(const QString& name) const { return controlOfKind<QTabWidget>(*this, name, "tab control"); }
-DataGrid* Form::grid(const QString& name) const { return controlOfKind<DataGrid>(*this, name, "data grid"); }
-MonthCalendar* Form::calendar(const QString& name) const {
+QLabel* Form::label(ControlName name) const { return controlOfKind<QLabel>(*this, name, "label"); }
+QPushButton* Form::button(ControlName name) const { return controlOfKind<QPushButton>(*this, name, "button"); }
+QComboBox* Form::combo(ControlName name) const { return controlOfKind<QComboBox>(*this, name, "combo box"); }
+QTabWidget* Form::tabs(ControlName name) const { return controlOfKind<QTabWidget>(*this, name, "tab control"); }
+DataGrid* Form::grid(ControlName name) const { return controlOfKind<DataGrid>(*this, name, "data grid"); }
+FlexGrid* Form::flexGrid(ControlName name) const { return controlOfKind<FlexGrid>(*this, name, "flex grid"); }
+MonthCalendar* Form::calendar(ControlName name) const {
     return controlOfKind<MonthCalendar>(*this, name, "month calendar");
 }
-Picture* Form::picture(const QString& name) const { return controlOfKind<Picture>(*this, name, "picture"); }
+Picture* Form::picture(ControlName name) const { return controlOfKind<Picture>(*this, name, "picture"); }
 
-QString Form::text(const QString& name) const { return controlText(control(name)); }
-void Form::setText(const QString& name, const QString& text) { setControlText(control(name), text); }
+QString Form::text(ControlName name) const { return controlText(control(name)); }
+void Form::setText(ControlName name, const QString& text) { setControlText(control(name), text); }
 
-void Form::setShown(const QString& name, bool visible) { control(name)->setVisible(visible); }
-bool Form::isShown(const QString& name) const { return !control(name)->isHidden(); }
+void Form::setShown(ControlName name, bool visible) { control(name)->setVisible(visible); }
+bool Form::isShown(ControlName name) const { return !control(name)->isHidden(); }
 
-void Form::setControlEnabled(const QString& name, bool enabled) { control(name)->setEnabled(enabled); }
-bool Form::isControlEnabled(const QString& name) const {
+void Form::setControlEnabled(ControlName name, bool enabled) { control(name)->setEnabled(enabled); }
+bool Form::isControlEnabled(ControlName name) const {
     // The control's own setting; a disabled container does not change it.
     return !control(name)->testAttribute(Qt::WA_ForceDisabled);
 }
 
+void Form::setValue(ControlName name, bool value) {
+    auto* option = controlOfKind<QRadioButton>(*this, name, "option button");
+    if (value) {
+        option->setChecked(true);
+        press(name);
+        return;
+    }
+    // The chosen option of an exclusive group cannot be cleared while the group is exclusive.
+    QButtonGroup* group = option->group();
+    const bool exclusive = group && group->exclusive();
+    if (group) group->setExclusive(false);
+    option->setChecked(false);
+    if (group) group->setExclusive(exclusive);
+}
+
+bool Form::value(ControlName name) const {
+    return controlOfKind<QRadioButton>(*this, name, "option button")->isChecked();
+}
+
 // The handlers of a control the design holds.
-Handlers& Form::Impl::handlersOf(const Form& form, const QString& name) {
+Handlers& Form::Impl::handlersOf(const Form& form, ControlName name) {
     form.control(name);
     return handlers[key(name)];
 }
 
-void Form::onClick(const QString& name, std::function<void()> handler) {
+void Form::onClick(ControlName name, std::function<void()> handler) {
     d_->handlersOf(*this, name).click = std::move(handler);
 }
-void Form::onDblClick(const QString& name, std::function<void()> handler) {
+void Form::onDblClick(ControlName name, std::function<void()> handler) {
     d_->handlersOf(*this, name).dblClick = std::move(handler);
 }
-void Form::onChange(const QString& name, std::function<void()> handler) {
+void Form::onChange(ControlName name, std::function<void()> handler) {
     d_->handlersOf(*this, name).change = std::move(handler);
 }
-void Form::onValidate(const QString& name, std::function<void()> handler) {
+void Form::onValidate(ControlName name, std::function<void()> handler) {
     d_->handlersOf(*this, name).validate = std::move(handler);
 }
+void Form::onHeadClick(ControlName name, std::function<void(int)> handler) {
+    d_->handlersOf(*this, name).headClick = std::move(handler);
+}
 
-void Form::press(const QString& name) {
+void Form::onMouseDown(ControlName name, std::function<void(const MouseDown&)> handler) {
+    d_->handlersOf(*this, name).mouseDown = std::move(handler);
+}
+void Form::onFormClick(std::function<void()> handler) { d_->formClick = std::move(handler); }
+
+void Form::press(ControlName name) {
     control(name);
     const std::function<void()> handler = d_->handlers.value(key(name)).click;
     if (!handler) return;
@@ -305,8 +358,8 @@ void Form::press(const QString& name) {
 
 void Form::setTwipsTop(int top) { d_->place(this, {}, px(top)); }
 void Form::setTwipsLeft(int left) { d_->place(this, px(left), {}); }
-void Form::setTwipsWidth(int width) { d_->resizeClient(this, px(width), {}); }
-void Form::setTwipsHeight(int height) { d_->resizeClient(this, {}, px(height)); }
+void Form::setTwipsWidth(int width) { d_->resizeOuter(this, px(width), {}); }
+void Form::setTwipsHeight(int height) { d_->resizeOuter(this, {}, px(height)); }
 
 void Form::showWindow() {
     QMdiArea* area = mdiArea();
@@ -315,11 +368,21 @@ void Form::showWindow() {
             d_->subWindow = area->addSubWindow(this);
             d_->subWindow->installEventFilter(this);
             d_->fit(this);
-            if (d_->position) d_->subWindow->move(*d_->position);
+            // A window that places itself goes there; the others cascade from the top left, each a
+            // title bar lower than the one before, inside the area.
+            const int cascade = int(area->subWindowList().size() - 1) * d_->subWindow->contentsMargins().top();
+            d_->subWindow->move(d_->position.value_or(QPoint(cascade, cascade)));
         }
         QWidget::show();
         d_->subWindow->show();
         area->setActiveSubWindow(d_->subWindow);
+        // A menu that opened the window gives the focus back to the window it came from as it closes;
+        // the new window takes it again once that is done.
+        QTimer::singleShot(0, d_->subWindow, [this, area = QPointer<QMdiArea>(area), sub = d_->subWindow] {
+            if (!area || !sub) return;
+            area->setActiveSubWindow(sub);
+            focusFirstControl();
+        });
         return;
     }
     QWidget::show();
@@ -328,6 +391,17 @@ void Form::showWindow() {
 }
 
 void Form::hideWindow() { d_->outer(this)->hide(); }
+
+// Unless the user is already in the window, the keys go to its first control in tab order.
+void Form::focusFirstControl() {
+    if (isAncestorOf(QApplication::focusWidget())) return;
+    for (QWidget* next = nextInFocusChain(); next && next != this; next = next->nextInFocusChain()) {
+        if (isAncestorOf(next) && takesFocus(next) && next->isEnabled() && next->isVisibleTo(this)) {
+            next->setFocus(Qt::TabFocusReason);
+            return;
+        }
+    }
+}
 
 void Form::runLoad() {
     try {
@@ -392,6 +466,15 @@ void Form::closeEvent(QCloseEvent* event) {
     }
     event->ignore();
     guarded([this] { runUnload(); });
+}
+
+void Form::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton && !childAt(event->position().toPoint()) && d_->formClick) {
+        const std::function<void()> handler = d_->formClick;
+        guarded(handler);
+        return;
+    }
+    QWidget::mouseReleaseEvent(event);
 }
 
 bool Form::eventFilter(QObject* watched, QEvent* event) {

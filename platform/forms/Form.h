@@ -20,11 +20,14 @@ class QTabWidget;
 namespace forms {
 
 class DataGrid;
+class FlexGrid;
 class MonthCalendar;
 class Picture;
+struct MouseDown;
 
 // A window: its controls are built from its design table; the subclass holds the behaviour.
-// Handlers are wired with on...(name, fn). A handler run by the user goes through the event
+// Controls are named by the constants the window declares (ControlName); handlers are wired with
+// on...(name, fn), each event of each control in one table. A handler run by the user goes through the event
 // boundary: an error stops it at the failing step and is shown in a critical box; the program
 // goes on. press() runs a click handler from code at once and lets its errors reach the caller.
 class Form : public QWidget {
@@ -35,37 +38,46 @@ public:
     ~Form() override;
 
     // Controls by name; a name the design does not hold is a programming error (std::logic_error).
-    QWidget* control(const QString& name) const;
-    bool hasControl(const QString& name) const;
-    template <typename T> T* as(const QString& name) const;
-    QLabel* label(const QString& name) const;
-    QPushButton* button(const QString& name) const;
-    QComboBox* combo(const QString& name) const;
-    QTabWidget* tabs(const QString& name) const;
-    DataGrid* grid(const QString& name) const;
-    MonthCalendar* calendar(const QString& name) const;
-    Picture* picture(const QString& name) const;
+    QWidget* control(ControlName name) const;
+    template <typename T> T* as(ControlName name) const;
+    QLabel* label(ControlName name) const;
+    QPushButton* button(ControlName name) const;
+    QComboBox* combo(ControlName name) const;
+    QTabWidget* tabs(ControlName name) const;
+    DataGrid* grid(ControlName name) const;
+    FlexGrid* flexGrid(ControlName name) const;
+    MonthCalendar* calendar(ControlName name) const;
+    Picture* picture(ControlName name) const;
 
     // Caption or text of any control kind (label, button, frame, text box, combo box).
-    QString text(const QString& name) const;
-    void setText(const QString& name, const QString& text);
-    void show(const QString& name) { setShown(name, true); }
-    void hide(const QString& name) { setShown(name, false); }
-    void setShown(const QString& name, bool visible);   // the design's Visible
-    bool isShown(const QString& name) const;            // the Visible property, whether or not the window shows
-    void enable(const QString& name) { setControlEnabled(name, true); }
-    void disable(const QString& name) { setControlEnabled(name, false); }
-    void setControlEnabled(const QString& name, bool enabled);
-    bool isControlEnabled(const QString& name) const;
+    QString text(ControlName name) const;
+    void setText(ControlName name, const QString& text);
+    void show(ControlName name) { setShown(name, true); }
+    void hide(ControlName name) { setShown(name, false); }
+    void setShown(ControlName name, bool visible);   // the design's Visible
+    bool isShown(ControlName name) const;            // the Visible property, whether or not the window shows
+    void enable(ControlName name) { setControlEnabled(name, true); }
+    void disable(ControlName name) { setControlEnabled(name, false); }
+    void setControlEnabled(ControlName name, bool enabled);
+    bool isControlEnabled(ControlName name) const;
+
+    // Option buttons. Setting the value to true chooses the option (the others of its container
+    // clear) and runs its click handler at once, as press() does; false clears it without an event.
+    void setValue(ControlName name, bool value);
+    bool value(ControlName name) const;
 
     // Handlers. Click handlers of buttons and labels can also be run by press().
-    void onClick(const QString& name, std::function<void()> handler);
-    void onDblClick(const QString& name, std::function<void()> handler);
-    void onChange(const QString& name, std::function<void()> handler);    // text boxes and combos
-    void onValidate(const QString& name, std::function<void()> handler);  // the control is left
-    void press(const QString& name);
+    void onClick(ControlName name, std::function<void()> handler);
+    void onDblClick(ControlName name, std::function<void()> handler);
+    void onChange(ControlName name, std::function<void()> handler);    // text boxes and combos
+    void onValidate(ControlName name, std::function<void()> handler);  // the control is left
+    void onHeadClick(ControlName name, std::function<void(int column)> handler);   // data grids
+    void onMouseDown(ControlName name, std::function<void(const MouseDown&)> handler);   // flex grids
+    void onFormClick(std::function<void()> handler);   // a click on the window's background
+    void press(ControlName name);
 
-    // Window placement in twips (as Top, Left, Width, Height of the window).
+    // Window placement in twips (as Top, Left, Width, Height of the window): the whole window, title
+    // bar and borders included; the design's size is the client area.
     void setTwipsTop(int top);
     void setTwipsLeft(int left);
     void setTwipsWidth(int width);
@@ -87,6 +99,8 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
     // Closing the window by its close box unloads it.
     void closeEvent(QCloseEvent* event) override;
+    // A click that no control takes is the window's own.
+    void mouseReleaseEvent(QMouseEvent* event) override;
     // Clicks on labels and frames, leaving edited boxes, closing the sub-window.
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -96,6 +110,7 @@ protected:
 
 private:
     void discard();
+    void focusFirstControl();
 
     struct Impl;
     std::unique_ptr<Impl> d_;
@@ -143,7 +158,7 @@ void destroyAll();
 void setMdiArea(QMdiArea* area);
 QMdiArea* mdiArea();
 
-template <typename T> T* Form::as(const QString& name) const {
+template <typename T> T* Form::as(ControlName name) const {
     return qobject_cast<T*>(control(name));
 }
 

@@ -4,6 +4,8 @@
 #include <QDesktopServices>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QMimeDatabase>
+#include <QProcess>
 #include <QUrl>
 
 namespace forms {
@@ -30,12 +32,6 @@ std::vector<Answer> answersOf(Buttons buttons) {
     case Buttons::YesNoCancel: return {Answer::Yes, Answer::No, Answer::Cancel};
     }
     return {Answer::OK};
-}
-
-Answer defaultAnswer(Buttons buttons, DefaultButton defaultButton) {
-    const auto answers = answersOf(buttons);
-    const std::size_t index = defaultButton == DefaultButton::Second ? 1 : 0;
-    return answers[std::min(index, answers.size() - 1)];
 }
 
 QMessageBox::StandardButton toQtButton(Answer answer) {
@@ -73,10 +69,20 @@ public:
     }
 };
 
+// The desktop launcher reports success as soon as it starts, also when no program handles the
+// file's type; the desktop's own table of default programs tells whether one will.
+bool hasDefaultProgram(const QString& nativePath) {
+    const QString type = QMimeDatabase().mimeTypeForFile(nativePath).name();
+    QProcess query;
+    query.start(QStringLiteral("xdg-mime"), {QStringLiteral("query"), QStringLiteral("default"), type});
+    if (!query.waitForFinished(5000) || query.exitStatus() != QProcess::NormalExit) return true;   // cannot tell
+    return !query.readAllStandardOutput().trimmed().isEmpty();
+}
+
 class QtDesktopOpener : public DesktopOpener {
 public:
     bool open(const QString& nativePath) override {
-        return QDesktopServices::openUrl(QUrl::fromLocalFile(nativePath));
+        return hasDefaultProgram(nativePath) && QDesktopServices::openUrl(QUrl::fromLocalFile(nativePath));
     }
 };
 
@@ -124,9 +130,16 @@ QString qtFileFilter(const QString& windowsFilter) {
     return filters.join(QStringLiteral(";;"));
 }
 
+Answer defaultAnswer(Buttons buttons, DefaultButton defaultButton) {
+    const auto answers = answersOf(buttons);
+    const std::size_t index = defaultButton == DefaultButton::Second ? 1 : 0;
+    return answers[std::min(index, answers.size() - 1)];
+}
+
 Answer msgBox(const QString& prompt, Buttons buttons, Icon icon, const QString& title,
               DefaultButton defaultButton) {
-    return messageBoxes().show(prompt, buttons, icon, title, defaultButton);
+    return messageBoxes().show(prompt, buttons, icon, title.isEmpty() ? QCoreApplication::applicationName() : title,
+                               defaultButton);
 }
 
 void installMessageBoxes(std::unique_ptr<MessageBoxes> boxes) { boxesSlot().install(std::move(boxes)); }
@@ -135,27 +148,5 @@ void installDesktopOpener(std::unique_ptr<DesktopOpener> opener) { openerSlot().
 MessageBoxes& messageBoxes() { return boxesSlot().get(); }
 FileDialogs& fileDialogs() { return dialogsSlot().get(); }
 DesktopOpener& desktopOpener() { return openerSlot().get(); }
-
-Answer ScriptedMessageBoxes::show(const QString& prompt, Buttons buttons, Icon icon, const QString& title,
-                                  DefaultButton defaultButton) {
-    shown.push_back({prompt, buttons, icon, title, defaultButton});
-    if (answers.empty()) return defaultAnswer(buttons, defaultButton);
-    const Answer answer = answers.front();
-    answers.pop_front();
-    return answer;
-}
-
-QString ScriptedFileDialogs::openFile(const QString& filter, const QString&) {
-    filters << filter;
-    if (choices.empty()) return {};
-    QString choice = choices.front();
-    choices.pop_front();
-    return choice;
-}
-
-bool ScriptedDesktopOpener::open(const QString& nativePath) {
-    opened << nativePath;
-    return true;
-}
 
 }  // namespace forms

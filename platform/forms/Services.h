@@ -14,8 +14,6 @@ enum class Icon { None, Information, Critical, Exclamation, Question };
 enum class Answer { OK, Cancel, Yes, No };
 enum class DefaultButton { First, Second };
 
-inline const QString kProgramTitle = QStringLiteral("Pravel");
-
 class MessageBoxes {
 public:
     virtual ~MessageBoxes() = default;
@@ -23,9 +21,10 @@ public:
                         DefaultButton defaultButton) = 0;
 };
 
-// The one entry point for message boxes; the title defaults to the program's.
+// The one entry point for message boxes. A box given no title shows the application's name, which
+// the program sets to its title at start.
 Answer msgBox(const QString& prompt, Buttons buttons = Buttons::OK, Icon icon = Icon::None,
-              const QString& title = kProgramTitle, DefaultButton defaultButton = DefaultButton::First);
+              const QString& title = {}, DefaultButton defaultButton = DefaultButton::First);
 
 // The open-file dialog: returns the chosen full path, or an empty text when cancelled.
 class FileDialogs {
@@ -53,34 +52,7 @@ MessageBoxes& messageBoxes();
 FileDialogs& fileDialogs();
 DesktopOpener& desktopOpener();
 
-// Scripted services for tests: every box is recorded, answers come from a queue (the default
-// button when the queue is empty).
-class ScriptedMessageBoxes : public MessageBoxes {
-public:
-    struct Shown {
-        QString prompt;
-        Buttons buttons;
-        Icon icon;
-        QString title;
-        DefaultButton defaultButton;
-    };
-    Answer show(const QString& prompt, Buttons buttons, Icon icon, const QString& title,
-                DefaultButton defaultButton) override;
-    std::vector<Shown> shown;
-    std::deque<Answer> answers;
-};
-
-class ScriptedFileDialogs : public FileDialogs {
-public:
-    QString openFile(const QString& filter, const QString& initialFileName) override;
-    std::deque<QString> choices;   // an empty text is a cancelled dialog
-    QStringList filters;           // the filter of every call
-};
-
-class ScriptedDesktopOpener : public DesktopOpener {
-public:
-    bool open(const QString& nativePath) override;
-    QStringList opened;
-};
+// The answer of a box's default button.
+Answer defaultAnswer(Buttons buttons, DefaultButton defaultButton);
 
 }  // namespace forms

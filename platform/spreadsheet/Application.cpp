@@ -1,7 +1,6 @@
 #include "platform/spreadsheet/Application.h"
 
 #include "platform/files/Paths.h"
-#include "platform/forms/Services.h"
 #include "platform/spreadsheet/WorkbookError.h"
 
 #include <QFileInfo>
@@ -31,15 +30,16 @@ Workbook& Workbooks::add() {
     return *application_->active_;
 }
 
-void Workbooks::open(const QString& fileName) {
+void Workbooks::open(const QString& fileName, const FileOpener& openFile) {
     application_->requireRunning();
     if (!application_->visible()) {
         throw WorkbookError(QStringLiteral("Only a visible spreadsheet application opens \"%1\".").arg(fileName));
     }
     const QString path = files::nativePath(fileName);
     if (!QFileInfo(path).isFile()) throw WorkbookError(QStringLiteral("\"%1\" could not be found.").arg(fileName));
-    if (!forms::desktopOpener().open(path)) {
-        throw WorkbookError(QStringLiteral("No spreadsheet program could open \"%1\".").arg(fileName));
+    if (!openFile(path)) {
+        throw WorkbookError(
+            QStringLiteral("No program on this computer opens \"%1\". The file is saved at \"%2\".").arg(fileName, path));
     }
 }
 

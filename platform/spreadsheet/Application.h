@@ -19,15 +19,19 @@ void setSheetsInNewWorkbook(int count);
 using ClosedWorkbookKeeper = std::function<void(std::unique_ptr<Workbook>)>;
 void setClosedWorkbookKeeper(ClosedWorkbookKeeper keeper);
 
+// Opens a file, given by its native path, in the program the desktop has for it; false when none does.
+using FileOpener = std::function<bool(const QString& nativePath)>;
+
 class Application;
 
 class Workbooks {
 public:
     explicit Workbooks(Application& application) : application_(&application) {}
     Workbook& add();   // a new workbook with sheetsInNewWorkbook() worksheets, made the active one
-    // Shows the file to the user: a visible application hands it to the desktop's spreadsheet program.
-    void open(const QString& fileName);
-    int count() const { return static_cast<int>(books_.size()); }
+    // Shows the file to the user: a visible application hands its native path to the opener, the
+    // desktop's way of opening a file in its program. WorkbookError, naming where the file is, when
+    // the opener finds no program for it.
+    void open(const QString& fileName, const FileOpener& openFile);
 
 private:
     friend class Application;

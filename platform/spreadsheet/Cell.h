@@ -16,6 +16,7 @@ constexpr double kDefaultRowHeight = 15;      // points
 constexpr double kDefaultColumnWidth = 8.43;  // characters
 inline const QString kGeneralFormat = QStringLiteral("General");
 inline const QString kShortDateFormat = QStringLiteral("dd/mm/yyyy");
+constexpr double kShortDateWidth = 10;        // characters: what a date in that format needs
 
 // One edge of a cell's frame.
 struct BorderLine {

@@ -2,6 +2,7 @@
 
 #include "platform/db/Connection.h"
 #include "platform/db/Recordset.h"
+#include "platform/spreadsheet/FieldValue.h"
 #include "platform/spreadsheet/Worksheet.h"
 #include "platform/spreadsheet/WorkbookError.h"
 
@@ -64,9 +65,8 @@ bool QueryTable::refresh(bool /*backgroundQuery*/) {
     int row = row_;
     for (; !result.eof(); result.moveNext()) {
         ++row;
-        for (int i = 0; i < columns; ++i) put(*sheet_, row, column_ + i, result.field(i));
+        for (int i = 0; i < columns; ++i) put(*sheet_, row, column_ + i, cellValue(result, i));
     }
-    resultRows_ = row - row_;
     result.close();
     connection.close();
     return true;

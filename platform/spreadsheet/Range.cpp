@@ -49,8 +49,6 @@ void drawEdge(Worksheet& sheet, const CellRect& rect, int edge, const BorderLine
 
 void Range::setValue(const db::Value& value) { sheet_->setValue(rect_, value); }
 
-db::Value Range::value() const { return sheet_->cell(rect_.firstRow, rect_.firstColumn).value; }
-
 RangeFont Range::font() const { return RangeFont(*this); }
 RangeInterior Range::interior() const { return RangeInterior(*this); }
 RangeBorder Range::borders(int edge) const { return RangeBorder(*this, edge); }

@@ -26,7 +26,6 @@ public:
 
     // Every cell of the range takes the value; Null empties them. Bytes are refused.
     void setValue(const db::Value& value);
-    db::Value value() const;   // of the first cell
 
     RangeFont font() const;
     RangeInterior interior() const;

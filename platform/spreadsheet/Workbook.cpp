@@ -1,7 +1,7 @@
 #include "platform/spreadsheet/Workbook.h"
 
 #include "platform/files/Paths.h"
-#include "platform/forms/Services.h"
+#include "platform/spreadsheet/FileReplacement.h"
 #include "platform/spreadsheet/WorkbookError.h"
 #include "platform/spreadsheet/XlsxFile.h"
 
@@ -28,19 +28,19 @@ const Worksheet& Workbook::worksheets(int index) const {
     return *sheets_[index - 1];
 }
 
-void Workbook::saveAs(const QString& fileName) {
+void Workbook::saveAs(const QString& fileName, const ReplaceQuestion& mayReplace) {
     const QString path = files::nativePath(fileName);
     if (QFileInfo::exists(path)) {
-        const auto answer = forms::msgBox(
-            QStringLiteral("A file named '%1' already exists in this location. Do you want to replace it?")
-                .arg(fileName),
-            forms::Buttons::YesNo, forms::Icon::Exclamation, forms::kProgramTitle, forms::DefaultButton::Second);
-        if (answer != forms::Answer::Yes) {
-            throw WorkbookError(QStringLiteral("The workbook was not saved: \"%1\" was kept.").arg(fileName));
+        if (isReadOnlyFile(path)) {
+            throw WorkbookError(
+                QStringLiteral("\"%1\" is read-only, so it was not replaced. Make it writable, or remove it, and try again.")
+                    .arg(path));
+        }
+        if (!mayReplace(fileName)) {
+            throw WorkbookError(QStringLiteral("The workbook was not saved: \"%1\" was kept.").arg(path));
         }
     }
-    writeXlsxFile(*this, path);
-    fullName_ = path;
+    replaceFile(path, xlsxBytes(*this, path));
 }
 
 }  // namespace spreadsheet

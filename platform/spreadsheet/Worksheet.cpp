@@ -60,6 +60,13 @@ void Worksheet::setValue(const CellRect& rect, const db::Value& value) {
         throw WorkbookError(QStringLiteral("Values are given to cells, not to whole rows or columns."));
     }
     requireCells(rect, QStringLiteral("the value"));
+    // A column of the standard width widens to show a date entered into it, as the spreadsheet
+    // program does; a width once set stays.
+    if (value.type() == db::Value::Type::Date) {
+        for (int column = rect.firstColumn; column <= rect.lastColumn; ++column) {
+            columnWidths_.try_emplace(column, kShortDateWidth);
+        }
+    }
     for (int row = rect.firstRow; row <= rect.lastRow; ++row) {
         for (int column = rect.firstColumn; column <= rect.lastColumn; ++column) {
             Cell& cell = cellFor(row, column);

@@ -26,7 +26,6 @@ public:
     Worksheet(const Worksheet&) = delete;
     Worksheet& operator=(const Worksheet&) = delete;
 
-    Workbook& workbook() const { return *book_; }
     QString name() const { return name_; }
 
     Range range(const QString& address) { return Range(*this, parseCellRange(address)); }

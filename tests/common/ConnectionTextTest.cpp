@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+namespace tests {
+
 namespace {
 
 class ConnectionTextTest : public ::testing::Test {
@@ -30,3 +32,5 @@ TEST(SqlText, DoublesEverySingleQuote) {
 }
 
 }  // namespace
+
+}  // namespace tests

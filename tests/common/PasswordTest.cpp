@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+namespace tests {
+
 namespace {
 
 QString fromCodes(std::initializer_list<char16_t> codes) {
@@ -35,3 +37,5 @@ TEST(Password, ScrambledCodesPassEncryptAndAreShiftedByDecrypt) {
 }
 
 }  // namespace
+
+}  // namespace tests

@@ -9,12 +9,12 @@
 
 #include <gtest/gtest.h>
 
+namespace tests {
+
 namespace {
 
-using testsupport::bmpBytes;
-using testsupport::readFile;
 
-void writeAll(const QString& path, const QByteArray& bytes) { ASSERT_TRUE(testsupport::writeFile(path, bytes)); }
+void writeAll(const QString& path, const QByteArray& bytes) { ASSERT_TRUE(writeFile(path, bytes)); }
 
 class PictureFiles : public ::testing::Test {
 protected:
@@ -36,7 +36,7 @@ protected:
         reopen();
     }
 
-    testsupport::ProgramFolder folder;
+    ProgramFolder folder;
     db::Connection connection;
     db::Recordset rs;
 };
@@ -120,3 +120,5 @@ TEST_F(PictureFiles, NoRecordsetNoRowNoSuchFieldOrUnwritableTargetGivesFalse) {
 }
 
 }  // namespace
+
+}  // namespace tests

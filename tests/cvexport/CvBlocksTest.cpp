@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+namespace tests {
+
 using namespace spreadsheet;
 
 namespace {
@@ -135,3 +137,5 @@ TEST_F(CvBlocksTest, TwentyTwoProjectRecordsFillTwentyBlocksAndPassOverTheRest) 
     expectNothingFrom(sheet(6), 200);
     EXPECT_EQ(value(6, "A1"), db::Value("PROJECT REFERENCE"));
 }
+
+}  // namespace tests

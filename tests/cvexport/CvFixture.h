@@ -3,29 +3,27 @@
 #include "common/BaseSetup.h"
 #include "cvexport/Frmxls2.h"
 #include "platform/spreadsheet/Application.h"
+#include "tests/cvexport/KeptWorkbooks.h"
 #include "tests/platform/spreadsheet/ValuePrinting.h"
 #include "tests/support/ProgramFolder.h"
 
 #include <QImage>
 
 #include <initializer_list>
-#include <memory>
 #include <tuple>
-#include <vector>
+
+namespace tests {
+
+using cvexport::generatorControls::RunXl;
 
 // A program folder with one employee, and CV runs whose workbooks are kept for reading.
-class CvTest : public testsupport::ProgramTest {
+class CvTest : public ProgramTest {
 protected:
     CvTest() {
-        spreadsheet::setClosedWorkbookKeeper(
-            [this](std::unique_ptr<spreadsheet::Workbook> book) { books.push_back(std::move(book)); });
         addEmployee("E1");
         BaseSetup::CurrentEmpId = "E1";
     }
-    ~CvTest() override {
-        spreadsheet::setClosedWorkbookKeeper({});
-        spreadsheet::setSheetsInNewWorkbook(6);
-    }
+    ~CvTest() override { spreadsheet::setSheetsInNewWorkbook(6); }
 
     void addEmployee(const QString& empid) {
         folder.exec(
@@ -43,7 +41,7 @@ protected:
 
     // Runs the generator as the employee windows do: press, then unload.
     void run() {
-        forms::get<cvexport::Frmxls2>().press("RunXl");
+        forms::get<cvexport::Frmxls2>().press(RunXl);
         forms::unload<cvexport::Frmxls2>();
     }
     // Runs it under the event boundary, as a click in an employee window would.
@@ -51,7 +49,7 @@ protected:
         forms::guarded([this] { run(); });
     }
 
-    spreadsheet::Workbook& workbook() { return *books.back(); }
+    spreadsheet::Workbook& workbook() { return books.last(); }
     spreadsheet::Worksheet& sheet(int index) { return workbook().worksheets(index); }
     db::Value value(int sheetIndex, const QString& address) { return sheet(sheetIndex).cell(address).value; }
     spreadsheet::CellStyle style(int sheetIndex, const QString& address) { return sheet(sheetIndex).cell(address).style; }
@@ -78,5 +76,7 @@ protected:
         return folder.path() + "\\" + name;   // as the photo store names it
     }
 
-    std::vector<std::unique_ptr<spreadsheet::Workbook>> books;
+    KeptWorkbooks books;   // the workbook of every run that got as far as closing it
 };
+
+}  // namespace tests

@@ -1,11 +1,16 @@
 #include "tests/cvexport/CvFixture.h"
 
+#include "tests/platform/spreadsheet/DiskFillingUp.h"
 #include "tests/platform/spreadsheet/XlsxReader.h"
 
 #include <QDir>
 #include <QFile>
 
 #include <gtest/gtest.h>
+
+namespace tests {
+
+using cvexport::generatorControls::RunXl;
 
 using forms::Answer;
 
@@ -51,7 +56,7 @@ TEST_F(CvRunTest, TheQuestionAfterSavingOpensTheFileOnYes) {
 
 TEST_F(CvRunTest, AnsweringNoLeavesTheFileUnopenedAndTheWindowUnloaded) {
     services.boxes.answers = {Answer::No};
-    forms::get<cvexport::Frmxls2>().press("RunXl");
+    forms::get<cvexport::Frmxls2>().press(RunXl);
     EXPECT_FALSE(forms::isLoaded<cvexport::Frmxls2>());   // the run unloads its own window
     forms::unload<cvexport::Frmxls2>();                    // so the caller's unload finds nothing
     EXPECT_TRUE(services.opener.opened.isEmpty());
@@ -144,7 +149,7 @@ TEST_F(CvRunTest, TheSavedFileIsAWorkbookWithTheSixSheetsMergesAndPhoto) {
     services.boxes.answers = {Answer::No};
     run();
 
-    testsupport::XlsxReader file(savedPath());
+    XlsxReader file(savedPath());
     ASSERT_TRUE(file.isOpen());
     EXPECT_EQ(file.sheetNames().size(), 6);
     const auto personal = file.cells(1);
@@ -165,3 +170,77 @@ TEST_F(CvRunTest, TheSavedFileIsAWorkbookWithTheSixSheetsMergesAndPhoto) {
     EXPECT_EQ(file.pictureAnchors(1), QStringList({"0,7"}));
     EXPECT_TRUE(file.hasPart("xl/media/image1.png"));
 }
+
+TEST_F(CvRunTest, EveryListAndBlockHoldsOnlyTheRowsOfTheEmployeeAskedFor) {
+    // The other employee comes first in every table, so that a query without its condition shows them.
+    folder.exec("UPDATE employee SET empname = 'not E2', Spouse = 'not E2', ProfMem = 'not E2' WHERE empid = 'E1'");
+    addEmployee("E2");
+    for (const char* empid : {"E1", "E2"}) {
+        const QString text = empid == QString("E1") ? "not E2" : "E2";
+        folder.exec(QString("INSERT INTO familytree (empid, Name) VALUES ('%1', '%2 member');"
+                            "INSERT INTO workingskill (empid, Skill) VALUES ('%1', '%2 skill');"
+                            "INSERT INTO languagedialect (empid, LanguageDialect) VALUES ('%1', '%2 language');"
+                            "INSERT INTO academic (empid, Period) VALUES ('%1', '%2 study');"
+                            "INSERT INTO training (empid, Period) VALUES ('%1', '%2 course');"
+                            "INSERT INTO employment (empid, CompanyName) VALUES ('%1', '%2 company');"
+                            "INSERT INTO project (empid, ProjectName) VALUES ('%1', '%2 project')")
+                        .arg(empid, text));
+    }
+    BaseSetup::CurrentEmpId = "E2";
+    services.boxes.answers = {Answer::No};
+    run();
+
+    expectValues(1, {{"C9", "Siti Aminah"}});
+    expectValues(2, {{"C4", "Ahmad Zaki"}, {"A14", "E2 member"}, {"A15", db::Value()}});
+    expectValues(3, {{"A5", "E2 skill"}, {"A6", db::Value()}, {"A30", "E2 language"}, {"A31", db::Value()}});
+    expectValues(4, {{"A4", "E2 study"}, {"A5", db::Value()}, {"A25", "E2 course"}, {"A26", db::Value()}});
+    expectValues(5, {{"C3", "E2 company"}, {"A13", db::Value()}});
+    expectValues(6, {{"C3", "E2 project"}, {"A13", db::Value()}});
+    for (int index = 1; index <= 6; ++index) {
+        for (const auto& [key, cell] : sheet(index).cells()) {
+            EXPECT_FALSE(cell.value.toString().contains("not E2")) << "sheet " << index << " row " << key.first;
+        }
+    }
+}
+
+TEST_F(CvRunTest, WhenNoProgramOpensTheFileTheUserIsToldWhereItIs) {
+    services.opener.noProgram = true;
+    services.boxes.answers = {Answer::Yes};
+    runFromWindow();
+    ASSERT_EQ(services.boxes.shown.size(), 2u);
+    EXPECT_EQ(services.boxes.shown[1].prompt,
+              "No program on this computer opens \"C:\\Pravel.xls\". The file is saved at \"" + savedPath() + "\".");
+    EXPECT_EQ(services.boxes.shown[1].icon, forms::Icon::Exclamation);
+    EXPECT_TRUE(QFile::exists(savedPath()));
+    EXPECT_FALSE(forms::isLoaded<cvexport::Frmxls2>());
+}
+
+TEST_F(CvRunTest, AFullDiskOrAReadOnlyFileIsToldAndTheEarlierCvStaysByteForByte) {
+    services.boxes.answers = {Answer::No};
+    run();
+    const QByteArray earlier = savedBytes();
+    ASSERT_FALSE(earlier.isEmpty());
+
+    {
+        DiskFillingUp disk(earlier.size() / 2);   // fills up half way through the new file
+        services.boxes.shown.clear();
+        services.boxes.answers = {Answer::Yes};
+        runFromWindow();
+    }
+    ASSERT_EQ(services.boxes.shown.size(), 2u);
+    EXPECT_TRUE(services.boxes.shown[0].prompt.contains("already exists"));
+    services.boxes.shown.erase(services.boxes.shown.begin());
+    expectOneErrorMessage("\"" + savedPath() + "\" could not be saved: the disk is full.");
+    EXPECT_EQ(savedBytes(), earlier);
+    EXPECT_EQ(filesOnDriveC(), QStringList({"Pravel.xls"}));
+
+    // Read-only: told at once, without the question.
+    QFile::setPermissions(savedPath(), QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther);
+    services.boxes.shown.clear();
+    runFromWindow();
+    expectOneErrorMessage("\"" + savedPath() + "\" is read-only, so it was not replaced.");
+    EXPECT_EQ(savedBytes(), earlier);
+    EXPECT_EQ(filesOnDriveC(), QStringList({"Pravel.xls"}));
+}
+
+}  // namespace tests

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+namespace tests {
+
 using namespace spreadsheet;
 
 namespace {
@@ -179,3 +181,5 @@ TEST_F(CvTest, AnEmployeeWithoutDetailRowsGetsHeaderRowsInsideTheFrames) {
     expectColumnWidths(sheet(5), {{1, 17.57}, {2, 1.5}, {6, 1.5}});
     expectColumnWidths(sheet(6), {{1, 17.57}, {2, 1.5}});
 }
+
+}  // namespace tests

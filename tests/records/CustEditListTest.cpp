@@ -3,12 +3,15 @@
 
 #include "common/BaseSetup.h"
 #include "platform/forms/DataGrid.h"
+#include "records/EmployeeControls.h"
 #include "records/CustEdit.h"
 #include "records/EmpImg.h"
 
 #include <QComboBox>
 
-namespace recordstest {
+namespace tests {
+
+using namespace records::employeeControls;
 namespace {
 
 using records::CustEdit;
@@ -26,15 +29,15 @@ protected:
 TEST_F(CustEditList, LoadFillsTheCombosKeepingTheirDesignTextsAndHidesTheListIds) {
     auto& window = forms::get<CustEdit>();
     QStringList relations;
-    for (int i = 0; i < window.combo("text19")->count(); ++i) relations << window.combo("text19")->itemText(i);
+    for (int i = 0; i < window.combo(text19)->count(); ++i) relations << window.combo(text19)->itemText(i);
     EXPECT_EQ(relations, QStringList({"Daughter", "Son", "Sister", "Brother", "Mother", "Father"}));
-    EXPECT_EQ(window.combo("Nat")->count(), 14);
-    EXPECT_EQ(window.combo("Nat")->findText("Malaysian"), -1);
-    EXPECT_EQ(window.text("Nat"), "Malaysian");
-    EXPECT_EQ(window.text("text19"), "Son ");
-    EXPECT_EQ(window.text("Fgender"), "Male");
+    EXPECT_EQ(window.combo(Nat)->count(), 14);
+    EXPECT_EQ(window.combo(Nat)->findText("Malaysian"), -1);
+    EXPECT_EQ(window.text(Nat), "Malaysian");
+    EXPECT_EQ(window.text(text19), "Son ");
+    EXPECT_EQ(window.text(Fgender), "Male");
 
-    auto* grid = window.grid("DataGrid4");
+    auto* grid = window.grid(DataGrid4);
     EXPECT_TRUE(grid->isColumnHidden("aid"));
     EXPECT_TRUE(grid->isColumnHidden("lnk"));
     EXPECT_FALSE(grid->isColumnHidden("empname"));
@@ -46,7 +49,7 @@ TEST_F(CustEditList, HeaderClickSortsAscendingEveryTime) {
     auto& list = window.employeeList();
     const int field = list.fieldIndex("empname");
     for (int click = 0; click < 2; ++click) {
-        emit window.grid("DataGrid4")->headClick(listColumn(window, "empname"));
+        emit window.grid(DataGrid4)->headClick(listColumn(window, "empname"));
         EXPECT_EQ(list.valueAt(0, field).toString(), "Amy");
         EXPECT_EQ(list.valueAt(2, field).toString(), "Zed");
     }
@@ -55,16 +58,16 @@ TEST_F(CustEditList, HeaderClickSortsAscendingEveryTime) {
 TEST_F(CustEditList, DoubleClickOpensTheRowAsDetailsDoes) {
     auto& window = forms::get<CustEdit>();
     doubleClickList(window);
-    EXPECT_EQ(window.text("Text1"), "E001");
-    EXPECT_EQ(window.text("Text2"), "Zed");
-    EXPECT_EQ(window.text("Text3"), "Jalan 1");
-    EXPECT_EQ(window.text("Spouse"), "Sue");
-    EXPECT_EQ(window.text("Text11"), "3");
+    EXPECT_EQ(window.text(Text1), "E001");
+    EXPECT_EQ(window.text(Text2), "Zed");
+    EXPECT_EQ(window.text(Text3), "Jalan 1");
+    EXPECT_EQ(window.text(Spouse), "Sue");
+    EXPECT_EQ(window.text(Text11), "3");
     EXPECT_EQ(BaseSetup::CurrentEmpId, "E001");
-    EXPECT_EQ(window.text("CinDe"), "Browse");
-    EXPECT_FALSE(window.isShown("DataGrid4"));
+    EXPECT_EQ(window.text(CinDe), "Browse");
+    EXPECT_FALSE(window.isShown(DataGrid4));
     EXPECT_FALSE(forms::isLoaded<records::EmpImg>());
 }
 
 }  // namespace
-}  // namespace recordstest
+}  // namespace tests

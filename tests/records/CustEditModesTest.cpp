@@ -4,19 +4,26 @@
 
 #include "common/BaseSetup.h"
 #include "platform/forms/DataGrid.h"
+#include "records/EmployeeControls.h"
 #include "records/CustEdit.h"
+#include "records/PntPravel.h"
+#include "tests/support/LabelFit.h"
+
+#include <QMdiArea>
+#include <QMdiSubWindow>
 
 #include <array>
 #include <map>
 
-namespace recordstest {
+namespace tests {
+
+using namespace records::employeeControls;
 namespace {
 
 using records::CustEdit;
 
-const std::array<QString, 15> kControls = {
-    "cinAd", "CinEd", "CinDel", "CinSa", "Cinsa2", "CinCa", "CinDe", "CinCls",
-    "Command20", "Label23", "Text12", "Text1", "Text2", "DataGrid4", "SSTab1",
+constexpr std::array<forms::ControlName, 15> kControls = {
+    cinAd, CinEd, CinDel, CinSa, Cinsa2, CinCa, CinDe, CinCls, Command20, Label23, Text12, Text1, Text2, DataGrid4, SSTab1,
 };
 
 struct ControlState {
@@ -29,8 +36,8 @@ using Snapshot = std::map<QString, ControlState>;
 Snapshot snapshot(const CustEdit& window) {
     Snapshot states;
     for (const auto& name : kControls) {
-        states[name] = {window.isControlEnabled(name), window.isShown(name),
-                        name == "CinDe" ? window.text(name) : QString()};
+        states[name.toString()] = {window.isControlEnabled(name), window.isShown(name),
+                                   name == CinDe ? window.text(name) : QString()};
     }
     return states;
 }
@@ -42,7 +49,7 @@ using Column = std::array<const char*, 15>;
 void expectColumn(const Snapshot& before, const CustEdit& window, const Column& column, const char* action) {
     const Snapshot after = snapshot(window);
     for (size_t i = 0; i < kControls.size(); ++i) {
-        const QString& name = kControls[i];
+        const QString name = kControls[i].toString();
         const QString cell = QString::fromLatin1(column[i]);
         ControlState expected = before.at(name);
         const QString flags = cell.section('|', 0, 0);
@@ -76,31 +83,31 @@ protected:
         addEmployee("E002", "Bob", {{"DOB", "'1975-01-01'"}});
         BaseSetup::UserLevel = 9;
     }
-    void act(CustEdit& window, const char* button, const Column& column) {
+    void act(CustEdit& window, forms::ControlName button, const Column& column) {
         const Snapshot before = snapshot(window);
         window.press(button);
-        expectColumn(before, window, column, button);
+        expectColumn(before, window, column, button.text());
     }
 };
 
 TEST_F(CustEditModes, EveryActionLeavesTheControlsAsTheModeTableSays) {
     auto& window = forms::get<CustEdit>();
     Snapshot design;   // every control enabled and shown unless the load's column says otherwise
-    for (const auto& name : kControls) design[name] = {true, true, QString()};
+    for (const auto& name : kControls) design[name.toString()] = {true, true, QString()};
     expectColumn(design, window, kLoad, "load");
 
-    act(window, "CinDe", kDetails);
-    act(window, "CinDe", kBrowse);
-    act(window, "cinAd", kNew);
-    act(window, "CinCa", kCancelAdd);
-    act(window, "cinAd", kNew);
-    window.setText("Text1", "E003");
-    window.setText("Text12", "Carol");
-    act(window, "Cinsa2", kSaveNew);
-    act(window, "CinEd", kEdit);
-    act(window, "CinSa", kSaveEdit);
-    act(window, "CinEd", kEdit);
-    act(window, "CinCa", kCancelEdit);
+    act(window, CinDe, kDetails);
+    act(window, CinDe, kBrowse);
+    act(window, cinAd, kNew);
+    act(window, CinCa, kCancelAdd);
+    act(window, cinAd, kNew);
+    window.setText(Text1, "E003");
+    window.setText(Text12, "Carol");
+    act(window, Cinsa2, kSaveNew);
+    act(window, CinEd, kEdit);
+    act(window, CinSa, kSaveEdit);
+    act(window, CinEd, kEdit);
+    act(window, CinCa, kCancelEdit);
     EXPECT_EQ(prompts(), QStringList({" Record adding cancelled by User", " New Employee Added",
                                       " Editing Cancelled by User"}));
 }
@@ -110,16 +117,16 @@ TEST_F(CustEditModes, OnlyLevelOneIsReadOnlyAtLoadAndInDetail) {
         BaseSetup::UserLevel = level;
         const bool edits = level != 1;
         auto& window = forms::get<CustEdit>();
-        for (const char* button : {"cinAd", "CinEd", "CinDel"}) {
+        for (const forms::ControlName button : {cinAd, CinEd, CinDel}) {
             EXPECT_EQ(window.isControlEnabled(button), edits) << button << " at level " << level;
         }
-        window.press("CinDe");
-        for (const char* control : {"Image1", "CinEd", "CinDel"}) {
+        window.press(CinDe);
+        for (const forms::ControlName control : {Image1, CinEd, CinDel}) {
             EXPECT_EQ(window.isControlEnabled(control), edits) << control << " at level " << level;
         }
         // The read-only lists offer no add link.
-        EXPECT_EQ(window.isShown("Label24"), edits) << "at level " << level;
-        window.press("CinCls");
+        EXPECT_EQ(window.isShown(Label24), edits) << "at level " << level;
+        window.press(CinCls);
         EXPECT_FALSE(forms::isLoaded<CustEdit>());
     }
 }
@@ -128,7 +135,7 @@ TEST_F(CustEditModes, AnEmptyListOpensEditsAndDeletesNothing) {
     execute("DELETE FROM employee");
     auto& window = forms::get<CustEdit>();
     const Snapshot before = snapshot(window);
-    for (const char* button : {"CinDe", "CinEd", "CinDel"}) window.press(button);
+    for (const forms::ControlName button : {CinDe, CinEd, CinDel}) window.press(button);
     doubleClickList(window);
     const Column untouched = {"-", "-", "-", "-", "-", "-", "-", "-", "-", "-", "-", "-", "-", "-", "-"};
     expectColumn(before, window, untouched, "empty list");
@@ -137,7 +144,7 @@ TEST_F(CustEditModes, AnEmptyListOpensEditsAndDeletesNothing) {
 }
 
 // What the user sees and clicks at a point of a frame: the topmost shown control there.
-QWidget* topmostAt(const CustEdit& window, const char* frame, const char* control) {
+QWidget* topmostAt(const CustEdit& window, forms::ControlName frame, forms::ControlName control) {
     QWidget* inFrame = window.control(frame);
     QWidget* target = window.control(control);
     return inFrame->childAt(target->geometry().center());
@@ -146,11 +153,35 @@ QWidget* topmostAt(const CustEdit& window, const char* frame, const char* contro
 TEST_F(CustEditModes, NewNameBoxAndDateButtonsLieOnTopOfTheBoxesTheyShare) {
     auto& window = forms::get<CustEdit>();
     window.showWindow();
-    window.press("cinAd");
-    EXPECT_EQ(topmostAt(window, "Frame2", "Text12"), window.control("Text12"));
-    EXPECT_EQ(topmostAt(window, "Frame3", "Command2"), window.control("Command2"));
-    EXPECT_EQ(topmostAt(window, "Frame3", "Command3"), window.control("Command3"));
+    window.press(cinAd);
+    EXPECT_EQ(topmostAt(window, Frame2, Text12), window.control(Text12));
+    EXPECT_EQ(topmostAt(window, Frame3, Command2), window.control(Command2));
+    EXPECT_EQ(topmostAt(window, Frame3, Command3), window.control(Command3));
 }
 
 }  // namespace
-}  // namespace recordstest
+}  // namespace tests
+
+namespace tests {
+namespace {
+
+// The load's 16800 by 9600 twips is the whole window in the main window's area, frame included.
+TEST_F(CustEditModes, TheLoadSizesTheWholeWindow) {
+    QMdiArea area;
+    area.resize(1400, 900);
+    forms::setMdiArea(&area);
+    forms::get<CustEdit>().showWindow();
+    ASSERT_EQ(area.subWindowList().size(), 1);
+    EXPECT_EQ(area.subWindowList().front()->size(), QSize(forms::px(16800), forms::px(9600)));
+    EXPECT_EQ(area.subWindowList().front()->pos().y(), 0);
+    forms::destroyAll();
+    forms::setMdiArea(nullptr);
+}
+
+TEST_F(CustEditModes, EveryLabelShowsItsWholeCaptionAtItsDesignedSize) {
+    EXPECT_EQ(labelsThatDoNotFit(forms::get<CustEdit>()), QStringList());
+    EXPECT_EQ(labelsThatDoNotFit(forms::get<records::PntPravel>()), QStringList());
+}
+
+}  // namespace
+}  // namespace tests

@@ -5,6 +5,7 @@
 #include "platform/db/Recordset.h"
 #include "platform/forms/DataGrid.h"
 #include "platform/forms/Form.h"
+#include "records/EmployeeControls.h"
 #include "records/DetailLists.h"
 #include "records/EmployeeFields.h"
 #include "tests/support/ProgramFolder.h"
@@ -14,7 +15,9 @@
 #include <memory>
 #include <vector>
 
-namespace detailtest {
+namespace tests {
+
+using namespace records::employeeControls;
 
 // A bare window holding the detail tabs and the three controls of the editor they use.
 class DetailsWindow : public forms::Form {
@@ -31,7 +34,7 @@ public:
 
     // What the detail switch does: the id into Text1, the list on its row, the lists reloaded.
     void openEmployee(const QString& id, bool readOnly = false) {
-        setText(QStringLiteral("Text1"), id);
+        setText(Text1, id);
         for (list.moveFirst(); !list.eof(); list.moveNext()) {
             if (list.field(QStringLiteral("empid")).toString() == id) break;
         }
@@ -42,10 +45,10 @@ public:
         }
     }
 
-    db::Recordset& rows(const char* gridName) { return lists->recordset(gridName); }
+    db::Recordset& rows(forms::ControlName gridName) { return lists->recordset(gridName); }
 
     // The grid's column that shows a field.
-    int columnOf(const char* gridName, const QString& field) const {
+    int columnOf(forms::ControlName gridName, const QString& field) const {
         forms::DataGrid* g = grid(gridName);
         for (int column = 0; column < g->model()->columnCount(); ++column) {
             if (g->boundFieldName(column).compare(field, Qt::CaseInsensitive) == 0) return column;
@@ -54,7 +57,7 @@ public:
     }
 
     // Types into a cell as the user does.
-    void editCell(const char* gridName, int row, const QString& field, const QString& text) {
+    void editCell(forms::ControlName gridName, int row, const QString& field, const QString& text) {
         forms::DataGrid* g = grid(gridName);
         g->model()->setData(g->model()->index(row, columnOf(gridName, field)), text, Qt::EditRole);
     }
@@ -68,9 +71,9 @@ private:
     static std::span<const forms::Control> design() {
         static const std::vector<forms::Control> controls = [] {
             std::vector<forms::Control> all = {
-                {.name = "Text1", .kind = forms::Kind::TextBox, .maxLength = 10},
-                {.name = "CinDe", .kind = forms::Kind::Button, .caption = "Details"},
-                {.name = "Label23", .kind = forms::Kind::Label, .caption = "List All Informations"},
+                {.name = Text1, .kind = forms::Kind::TextBox, .maxLength = 10},
+                {.name = CinDe, .kind = forms::Kind::Button, .caption = "Details"},
+                {.name = Label23, .kind = forms::Kind::Label, .caption = "List All Informations"},
             };
             const auto tabs = records::DetailLists::design();
             all.insert(all.end(), tabs.begin(), tabs.end());
@@ -80,7 +83,7 @@ private:
     }
 };
 
-class DetailListsTest : public testsupport::ProgramTest {
+class DetailListsTest : public ProgramTest {
 protected:
     DetailListsTest() {
         folder.exec(QStringLiteral("insert into employee (empid, empname, lnk) values ('E1', 'Ann', 7);"
@@ -106,4 +109,4 @@ protected:
     static int yearsSince(int year) { return QDate::currentDate().year() - year; }
 };
 
-}  // namespace detailtest
+}  // namespace tests

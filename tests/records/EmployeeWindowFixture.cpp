@@ -1,10 +1,13 @@
+#include "records/EmployeeControls.h"
 #include "tests/records/EmployeeWindowFixture.h"
 
 #include "platform/db/Connection.h"
 #include "platform/forms/DataGrid.h"
 #include "tests/support/TestPictures.h"
 
-namespace recordstest {
+namespace tests {
+
+using namespace records::employeeControls;
 
 void EmployeeWindowTest::addEmployee(const QString& empid, const QString& name,
                                      const QList<QPair<QString, QString>>& more) const {
@@ -71,7 +74,7 @@ void EmployeeWindowTest::moveTo(records::EmployeeWindow& window, const QString& 
 }
 
 int EmployeeWindowTest::listColumn(records::EmployeeWindow& window, const QString& field) {
-    auto* grid = window.grid("DataGrid4");
+    auto* grid = window.grid(DataGrid4);
     for (int column = 0; column < window.employeeList().fieldCount(); ++column) {
         if (grid->boundFieldName(column).compare(field, Qt::CaseInsensitive) == 0) return column;
     }
@@ -80,7 +83,7 @@ int EmployeeWindowTest::listColumn(records::EmployeeWindow& window, const QStrin
 }
 
 void EmployeeWindowTest::doubleClickList(records::EmployeeWindow& window) {
-    emit window.grid("DataGrid4")->dblClick();
+    emit window.grid(DataGrid4)->dblClick();
 }
 
 QStringList EmployeeWindowTest::prompts() const {
@@ -90,9 +93,9 @@ QStringList EmployeeWindowTest::prompts() const {
 }
 
 void EmployeeWindowTest::storePhoto(const QString& empid) const {
-    const QByteArray bytes = testsupport::bmpBytes(8, 8, qRgb(0, 0, 255));
+    const QByteArray bytes = bmpBytes(8, 8, qRgb(0, 0, 255));
     execute(QStringLiteral("UPDATE employee SET LImage = X'%1' WHERE empid='%2'")
                 .arg(QString::fromLatin1(bytes.toHex()), empid));
 }
 
-}  // namespace recordstest
+}  // namespace tests

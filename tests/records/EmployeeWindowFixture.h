@@ -1,16 +1,19 @@
 #pragma once
 
 #include "platform/db/Recordset.h"
+#include "records/EmployeeControls.h"
 #include "records/EmployeeWindow.h"
 #include "tests/support/ProgramFolder.h"
 
 #include <QString>
 #include <QStringList>
 
-namespace recordstest {
+namespace tests {
+
+using namespace records::employeeControls;
 
 // A program folder with employees, and ways to read the database and drive the employee windows.
-class EmployeeWindowTest : public testsupport::ProgramTest {
+class EmployeeWindowTest : public ProgramTest {
 protected:
     // Adds an employee; `more` holds further "column, value" pairs as SQL ("DOB", "'1990-01-01'").
     void addEmployee(const QString& empid, const QString& name,
@@ -34,4 +37,4 @@ protected:
     void storePhoto(const QString& empid) const;
 };
 
-}  // namespace recordstest
+}  // namespace tests

@@ -3,34 +3,37 @@
 #include "tests/records/EmployeeWindowFixture.h"
 
 #include "common/BaseSetup.h"
+#include "records/EmployeeControls.h"
 #include "records/CustEdit.h"
 
 #include <QDate>
 
-namespace recordstest {
+namespace tests {
+
+using namespace records::employeeControls;
 namespace {
 
 using records::CustEdit;
 
 struct Pair {
-    const char* box;
+    forms::ControlName box;
     const char* column;
 };
 
 // The boxes that Details fills and the saves write, each with its column.
 constexpr Pair kPersonal[] = {
-    {"Text3", "Address1"},  {"Text4", "Address2"},   {"Text5", "Address3"},   {"Text7", "Tel"},
-    {"Text8", "Fax"},       {"Text9", "gender"},     {"Text10", "remarks"},   {"Text13", "OAddress1"},
-    {"Text14", "OAddress2"}, {"Text15", "OAddress3"}, {"Text16", "handphone"}, {"Text17", "e_mail"},
-    {"IcNew", "IcNew"},     {"IcOld", "IcOld"},      {"Nat", "Nationality"},  {"Race", "Race"},
-    {"Religion", "Religion"}, {"Marital", "MaritalStatus"}, {"Dialect", "Dialect"}, {"Passport", "PassportNo"},
+    {Text3, "Address1"},  {Text4, "Address2"},   {Text5, "Address3"},   {Text7, "Tel"},
+    {Text8, "Fax"},       {Text9, "gender"},     {Text10, "remarks"},   {Text13, "OAddress1"},
+    {Text14, "OAddress2"}, {Text15, "OAddress3"}, {Text16, "handphone"}, {Text17, "e_mail"},
+    {IcNew, "IcNew"},     {IcOld, "IcOld"},      {Nat, "Nationality"},  {Race, "Race"},
+    {Religion, "Religion"}, {Marital, "MaritalStatus"}, {Dialect, "Dialect"}, {Passport, "PassportNo"},
 };
-constexpr Pair kSpouse[] = {{"Spouse", "Spouse"}, {"SOccupation", "SOccupation"}, {"SCompany", "SCompany"},
-                            {"SAddress", "SAddress"}, {"STel", "STel"}, {"ShandPhone", "ShandPhone"},
-                            {"Semail", "Semail"}};
-constexpr Pair kHobbies[] = {{"Hobbies", "Hobbies"}, {"Uniform", "Uniform"}, {"Club", "Club"},
-                             {"Sports", "Sports"},   {"Others", "Others"},   {"ProfMem", "ProfMem"},
-                             {"Awards", "Awards"}};
+constexpr Pair kSpouse[] = {{Spouse, "Spouse"}, {SOccupation, "SOccupation"}, {SCompany, "SCompany"},
+                            {SAddress, "SAddress"}, {STel, "STel"}, {ShandPhone, "ShandPhone"},
+                            {Semail, "Semail"}};
+constexpr Pair kHobbies[] = {{Hobbies, "Hobbies"}, {Uniform, "Uniform"}, {Club, "Club"},
+                             {Sports, "Sports"},   {Others, "Others"},   {ProfMem, "ProfMem"},
+                             {Awards, "Awards"}};
 
 QString distinct(const char* column, const char* tag) { return QStringLiteral("%1-%2").arg(tag, column); }
 
@@ -58,41 +61,41 @@ TEST_F(FieldMapping, DetailsShowsEveryColumnInItsOwnBox) {
     }
     addEmployee("E1", "Ann", columns);
     auto& window = forms::get<CustEdit>();
-    window.press("CinDe");
+    window.press(CinDe);
     for (const auto pairs : {std::span<const Pair>(kPersonal), std::span<const Pair>(kSpouse),
                              std::span<const Pair>(kHobbies)}) {
         for (const auto& [box, column] : pairs) EXPECT_EQ(window.text(box), distinct(column, "db")) << box;
     }
-    EXPECT_EQ(window.text("Text1"), "E1");
-    EXPECT_EQ(window.text("Text2"), "Ann");
-    EXPECT_EQ(window.text("DOB"), "05/03/1980");
-    EXPECT_EQ(window.text("Pdate"), "31/12/2030");
-    EXPECT_EQ(window.text("Text11"), "3");
-    EXPECT_EQ(window.text("Age"), "44");
+    EXPECT_EQ(window.text(Text1), "E1");
+    EXPECT_EQ(window.text(Text2), "Ann");
+    EXPECT_EQ(window.text(DOB), "05/03/1980");
+    EXPECT_EQ(window.text(Pdate), "31/12/2030");
+    EXPECT_EQ(window.text(Text11), "3");
+    EXPECT_EQ(window.text(Age), "44");
 }
 
 TEST_F(FieldMapping, EverySaveStoresEachBoxInItsOwnColumn) {
     auto& window = forms::get<CustEdit>();
-    window.press("cinAd");
-    window.setText("Text1", "E7");
-    window.setText("Text12", "Nia");
+    window.press(cinAd);
+    window.setText(Text1, "E7");
+    window.setText(Text12, "Nia");
     type(window, kPersonal, "new");
-    window.press("Cinsa2");
+    window.press(Cinsa2);
     expectStored("E7", kPersonal, "new");
 
     // Edit, and the spouse and hobby saves, on the stored employee.
-    window.press("CinDe");
-    window.press("CinDe");
-    window.press("CinEd");
+    window.press(CinDe);
+    window.press(CinDe);
+    window.press(CinEd);
     type(window, kPersonal, "edit");
-    window.press("CinSa");
+    window.press(CinSa);
     expectStored("E7", kPersonal, "edit");
     type(window, kSpouse, "spouse");
     type(window, kHobbies, "hobby");
-    window.press("Label47");
+    window.press(Label47);
     expectStored("E7", kSpouse, "spouse");
     for (const auto& [box, name] : kHobbies) EXPECT_EQ(column("E7", name), " ") << "hobbies wait for their own save";
-    window.press("Label48");
+    window.press(Label48);
     expectStored("E7", kHobbies, "hobby");
 }
 
@@ -110,20 +113,20 @@ TEST_F(FieldMapping, AnUnchangedSaveKeepsEveryStoredValue) {
                               {"Age", QString::number(QDate::currentDate().year() - 1980)}});
     const QString before = databaseDump();
     auto& window = forms::get<CustEdit>();
-    window.press("CinDe");
-    window.press("CinEd");
-    window.press("CinSa");
-    window.press("Label47");
-    window.press("Label48");
+    window.press(CinDe);
+    window.press(CinEd);
+    window.press(CinSa);
+    window.press(Label47);
+    window.press(Label48);
     EXPECT_EQ(databaseDump(), before);
 
     // A change writes that box alone.
-    window.press("CinEd");
-    window.setText("Text7", "082-1");
-    window.press("CinSa");
+    window.press(CinEd);
+    window.setText(Text7, "082-1");
+    window.press(CinSa);
     EXPECT_EQ(column("E1", "Tel"), "082-1");
     EXPECT_EQ(column("E1", "length(Address1) || '/' || Child || '/' || instr(remarks, char(13))"), "40000/Inf/9");
 }
 
 }  // namespace
-}  // namespace recordstest
+}  // namespace tests

@@ -5,6 +5,7 @@
 #include "common/ProgramVariant.h"
 #include "platform/forms/DataGrid.h"
 #include "platform/forms/Picture.h"
+#include "records/EmployeeControls.h"
 #include "records/CustEdit.h"
 #include "records/DesignPictures.h"
 #include "records/EmpImg.h"
@@ -16,14 +17,15 @@
 #include <QFileInfo>
 #include <QMouseEvent>
 
-namespace recordstest {
+namespace tests {
+
+using namespace records::employeeControls;
 namespace {
 
 using records::CustEdit;
 using records::EmpImg;
 using records::EmployeeWindow;
 using records::PntPravel;
-using testsupport::bmpBytes;
 
 const QByteArray kOld = bmpBytes(5, 5, qRgb(200, 0, 0));
 const QByteArray kNew = bmpBytes(4, 7, qRgb(0, 200, 0));
@@ -35,7 +37,7 @@ protected:
         addEmployee("E1", "Zed", {{"FileName", "'picture.bmp'"}, {"LImage", "X'" + kOld.toHex() + "'"}});
         addEmployee("E2", "Aaron", {{"FileName", "'picture.bmp'"}});
         QDir(folder.path()).mkpath("chosen");
-        testsupport::writeFile(folder.file("chosen/new.bmp"), kNew);
+        writeFile(folder.file("chosen/new.bmp"), kNew);
     }
     ~PhotoChange() override { setKeepsDesignPictures(false); }
 
@@ -48,39 +50,39 @@ protected:
     }
 
     static void clickPhoto(EmployeeWindow& window) {
-        auto* photo = window.picture("Image1");
+        auto* photo = window.picture(Image1);
         QMouseEvent release(QEvent::MouseButtonRelease, QPointF(2, 2), photo->mapToGlobal(QPointF(2, 2)),
                             Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
         QCoreApplication::sendEvent(photo, &release);
     }
 
-    static QSize photoSize(EmployeeWindow& window) { return window.picture("Image1")->picture().size(); }
+    static QSize photoSize(EmployeeWindow& window) { return window.picture(Image1)->picture().size(); }
     void chooseNewPicture() { services.dialogs.choices.push_back(folder.file("chosen/new.bmp")); }
 };
 
 TEST_F(PhotoChange, EditorStoresThePictureShowsItAndRelistsWithButtonsDisabled) {
     auto& editor = openEmployee<CustEdit>("E1");
     EXPECT_EQ(photoSize(editor), QSize(5, 5));
-    emit editor.grid("DataGrid4")->headClick(editor.employeeList().fieldIndex("empname"));   // Aaron first
+    emit editor.grid(DataGrid4)->headClick(editor.employeeList().fieldIndex("empname"));   // Aaron first
     chooseNewPicture();
 
     clickPhoto(editor);
 
     EXPECT_EQ(value("SELECT FileName FROM employee WHERE empid='E1'"), "new.bmp");
-    EXPECT_EQ(testsupport::readFile(folder.file("new.bmp")), kNew);
+    EXPECT_EQ(readFile(folder.file("new.bmp")), kNew);
     EXPECT_EQ(BaseSetup::EmpPicturePath, folder.path() + "\\new.bmp");
     EXPECT_EQ(photoSize(editor), QSize(4, 7));
     EXPECT_FALSE(forms::isLoaded<EmpImg>());
 
-    EXPECT_FALSE(editor.isShown("Label23"));
-    for (const char* button : {"CinSa", "CinDel", "CinEd", "cinAd"}) {
+    EXPECT_FALSE(editor.isShown(Label23));
+    for (const forms::ControlName button : {CinSa, CinDel, CinEd, cinAd}) {
         EXPECT_FALSE(editor.isControlEnabled(button)) << button;
     }
     auto& list = editor.employeeList();
     EXPECT_EQ(list.currentRow(), 0);
     EXPECT_EQ(list.field("empid").toString(), "E1");   // empid order again
-    EXPECT_TRUE(editor.grid("DataGrid4")->isColumnHidden("aid"));
-    EXPECT_TRUE(editor.grid("DataGrid4")->isColumnHidden("lnk"));
+    EXPECT_TRUE(editor.grid(DataGrid4)->isColumnHidden("aid"));
+    EXPECT_TRUE(editor.grid(DataGrid4)->isColumnHidden("lnk"));
     EXPECT_TRUE(services.boxes.shown.empty());
 }
 
@@ -108,7 +110,7 @@ TEST_F(PhotoChange, PrintViewChangeOpensAClosedEditorWithThePhotoFromBeforeTheCh
     EXPECT_EQ(photoSize(editor), QSize(5, 5));
     EXPECT_EQ(photoSize(view), QSize(4, 7));
     EXPECT_EQ(value("SELECT FileName FROM employee WHERE empid='E1'"), "new.bmp");
-    EXPECT_TRUE(view.isShown("Label23"));   // the print view changes nothing else
+    EXPECT_TRUE(view.isShown(Label23));   // the print view changes nothing else
     EXPECT_FALSE(forms::isLoaded<EmpImg>());
 }
 
@@ -122,7 +124,7 @@ TEST_F(PhotoChange, FailedUsesReleaseTheStoreSoTheNextEmployeeGetsItsOwnPhoto) {
     EXPECT_FALSE(forms::isLoaded<EmpImg>());
 
     auto& view = openEmployee<PntPravel>("E2");   // E2 has no photo
-    EXPECT_TRUE(view.picture("Image1")->picture().isNull());
+    EXPECT_TRUE(view.picture(Image1)->picture().isNull());
     EXPECT_TRUE(BaseSetup::EmpPicturePath.isEmpty());
 
     moveTo(view, "E1");
@@ -136,14 +138,14 @@ TEST_F(PhotoChange, SecondProgramShowsTheDesignPictureWhileStoringThePhoto) {
     setKeepsDesignPictures(true);
     const QImage design = records::designPhoto().toImage();
     auto& editor = openEmployee<CustEdit>("E1");
-    EXPECT_EQ(editor.picture("Image1")->picture().toImage(), design);
+    EXPECT_EQ(editor.picture(Image1)->picture().toImage(), design);
     chooseNewPicture();
 
     clickPhoto(editor);
 
-    EXPECT_EQ(editor.picture("Image1")->picture().toImage(), design);
+    EXPECT_EQ(editor.picture(Image1)->picture().toImage(), design);
     EXPECT_EQ(value("SELECT FileName FROM employee WHERE empid='E1'"), "new.bmp");
-    EXPECT_EQ(testsupport::readFile(folder.file("new.bmp")), kNew);
+    EXPECT_EQ(readFile(folder.file("new.bmp")), kNew);
     EXPECT_EQ(BaseSetup::EmpPicturePath, folder.path() + "\\new.bmp");
 }
 
@@ -152,18 +154,18 @@ TEST_F(PhotoChange, SecondProgramShowsTheDesignPictureWhileStoringThePhoto) {
 TEST_F(PhotoChange, AClickChangesOnlyTheEmployeeOnDisplay) {
     const QString before = value("SELECT hex(LImage) || FileName FROM employee WHERE empid='E1'");
     auto& editor = openEmployee<CustEdit>("E1");
-    editor.press("CinDe");
-    editor.press("cinAd");
+    editor.press(CinDe);
+    editor.press(cinAd);
     clickPhoto(editor);
-    editor.setText("Text1", "E3");
-    editor.setText("Text12", "Cy");
-    editor.press("Cinsa2");
+    editor.setText(Text1, "E3");
+    editor.setText(Text12, "Cy");
+    editor.press(Cinsa2);
     clickPhoto(editor);
     EXPECT_TRUE(services.dialogs.filters.isEmpty()) << "a photo dialog was offered";
     EXPECT_EQ(value("SELECT hex(LImage) || FileName FROM employee WHERE empid='E1'"), before);
 
-    editor.press("CinDe");   // back to the list, which stands on the new employee
-    editor.press("CinDe");
+    editor.press(CinDe);   // back to the list, which stands on the new employee
+    editor.press(CinDe);
     chooseNewPicture();
     clickPhoto(editor);
     EXPECT_EQ(value("SELECT FileName FROM employee WHERE empid='E3'"), "new.bmp");
@@ -171,7 +173,7 @@ TEST_F(PhotoChange, AClickChangesOnlyTheEmployeeOnDisplay) {
 }
 
 TEST_F(PhotoChange, AChosenFileThatIsNoPictureIsRefusedAndNothingStored) {
-    testsupport::writeFile(folder.file("chosen/notes.jpg"), "just some text");
+    writeFile(folder.file("chosen/notes.jpg"), "just some text");
     const QString before = value("SELECT hex(LImage) || FileName FROM employee WHERE empid='E1'");
     auto& editor = openEmployee<CustEdit>("E1");
     services.dialogs.choices.push_back(folder.file("chosen/notes.jpg"));
@@ -186,27 +188,27 @@ TEST_F(PhotoChange, AChosenFileThatIsNoPictureIsRefusedAndNothingStored) {
 // file of the program folder.
 TEST_F(PhotoChange, AStoredNameNeverWritesOutsideAPlainPictureFile) {
     QDir(folder.path()).mkpath("outside");
-    testsupport::writeFile(folder.file("outside/target.txt"), "keep me");
+    writeFile(folder.file("outside/target.txt"), "keep me");
     ASSERT_TRUE(QFile::link(folder.file("outside/target.txt"), folder.file("link.jpg")));
-    testsupport::writeFile(folder.file("PravelKvo"), "program");
-    const QByteArray database = testsupport::readFile(folder.databasePath());
+    writeFile(folder.file("PravelKvo"), "program");
+    const QByteArray database = readFile(folder.databasePath());
     for (const char* name : {"../escape.bmp", "..\\escape.jpg", "MainDB.mdb", "maindb.MDB", "PravelKvo", "sub/x.jpg",
                              "link.jpg", "outside", "C:\\x.jpg", "photo.png"}) {
         execute(QStringLiteral("UPDATE employee SET FileName = '%1' WHERE empid='E1'").arg(name));
         auto& editor = openEmployee<CustEdit>("E1");
-        EXPECT_TRUE(editor.picture("Image1")->picture().isNull()) << name;
+        EXPECT_TRUE(editor.picture(Image1)->picture().isNull()) << name;
         EXPECT_TRUE(BaseSetup::EmpPicturePath.isEmpty()) << name;
         forms::unload<CustEdit>();
     }
-    EXPECT_EQ(testsupport::readFile(folder.file("outside/target.txt")), "keep me");
-    EXPECT_EQ(testsupport::readFile(folder.file("PravelKvo")), "program");
+    EXPECT_EQ(readFile(folder.file("outside/target.txt")), "keep me");
+    EXPECT_EQ(readFile(folder.file("PravelKvo")), "program");
     EXPECT_FALSE(QFileInfo::exists(folder.file("../escape.bmp")));
     EXPECT_FALSE(QFileInfo::exists(folder.file("sub")));
     EXPECT_TRUE(services.boxes.shown.empty());
 
     execute("UPDATE employee SET FileName = 'Face.JPEG  ' WHERE empid='E1'");
     openEmployee<CustEdit>("E1");
-    EXPECT_EQ(testsupport::readFile(folder.file("Face.JPEG")), kOld);
+    EXPECT_EQ(readFile(folder.file("Face.JPEG")), kOld);
 }
 
 // A copy that cannot be written (here a name longer than any the file system takes) is told once,
@@ -214,12 +216,12 @@ TEST_F(PhotoChange, AStoredNameNeverWritesOutsideAPlainPictureFile) {
 TEST_F(PhotoChange, APhotoCopyThatCannotBeWrittenIsToldOnce) {
     execute(QStringLiteral("UPDATE employee SET FileName = '%1.bmp' WHERE empid='E1'").arg(QString(300, 'a')));
     auto& editor = openEmployee<CustEdit>("E1");
-    editor.press("CinDe");
-    editor.press("CinDe");
+    editor.press(CinDe);
+    editor.press(CinDe);
     ASSERT_EQ(services.boxes.shown.size(), 1u);
     EXPECT_EQ(services.boxes.shown[0].icon, forms::Icon::Exclamation);
-    EXPECT_TRUE(editor.picture("Image1")->picture().isNull());
+    EXPECT_TRUE(editor.picture(Image1)->picture().isNull());
 }
 
 }  // namespace
-}  // namespace recordstest
+}  // namespace tests

@@ -2,6 +2,7 @@
 #include "platform/db/Connection.h"
 #include "platform/db/Recordset.h"
 #include "platform/forms/Picture.h"
+#include "records/EmployeeControls.h"
 #include "records/EmpImg.h"
 #include "tests/support/ProgramFolder.h"
 #include "tests/support/TestPictures.h"
@@ -12,16 +13,18 @@
 
 #include <gtest/gtest.h>
 
+namespace tests {
+
+using namespace records::employeeControls;
+
 namespace {
 
 using records::EmpImg;
-using testsupport::bmpBytes;
-using testsupport::readFile;
 
 const QByteArray kRed = bmpBytes(6, 4, qRgb(255, 0, 0));
 const QByteArray kBlue = bmpBytes(3, 9, qRgb(0, 0, 255));
 
-class PhotoStore : public testsupport::ProgramTest {
+class PhotoStore : public ProgramTest {
 protected:
     void addEmployee(const QString& empid, const QString& fileName, const QByteArray& photo = {}) {
         folder.exec("INSERT INTO employee (empid, empname, FileName, LImage) VALUES ('" + empid + "', 'Name " +
@@ -44,13 +47,13 @@ protected:
         return forms::get<EmpImg>();
     }
 
-    QImage shown() { return forms::get<EmpImg>().picture("Image1")->picture().toImage(); }
+    QImage shown() { return forms::get<EmpImg>().picture(Image1)->picture().toImage(); }
 
     QString inFolder(const QString& name) const { return folder.path() + "\\" + name; }
     QString chosenFile(const QString& name, const QByteArray& bytes) {
         QDir(folder.path()).mkpath("elsewhere/deeper");
         const QString path = folder.file("elsewhere/deeper/" + name);
-        EXPECT_TRUE(testsupport::writeFile(path, bytes));
+        EXPECT_TRUE(writeFile(path, bytes));
         return path;
     }
 };
@@ -75,7 +78,7 @@ TEST_F(PhotoStore, ChangeStoresAPictureFromAnotherFolderAndShowsItAsTheDatabaseG
     const QString chosen = chosenFile("New Photo.bmp", kBlue);
     services.dialogs.choices.push_back(chosen);
 
-    openFor("E1").press("Command3");
+    openFor("E1").press(Command3);
 
     ASSERT_EQ(services.dialogs.filters, QStringList{"Images|*.BMP;*.GIF;*.JPG"});
     const auto [fileName, photo] = stored("E1");
@@ -83,8 +86,8 @@ TEST_F(PhotoStore, ChangeStoresAPictureFromAnotherFolderAndShowsItAsTheDatabaseG
     EXPECT_EQ(photo.toBytes(), kBlue);
     EXPECT_EQ(readFile(folder.file("New Photo.bmp")), kBlue);
     EXPECT_EQ(BaseSetup::EmpPicturePath, inFolder("New Photo.bmp"));
-    EXPECT_EQ(forms::get<EmpImg>().text("Text1"), chosen);
-    EXPECT_EQ(forms::get<EmpImg>().text("Text2"), "New Photo.bmp");
+    EXPECT_EQ(forms::get<EmpImg>().text(Text1), chosen);
+    EXPECT_EQ(forms::get<EmpImg>().text(Text2), "New Photo.bmp");
     EXPECT_EQ(shown().size(), QSize(3, 9));
     EXPECT_EQ(stored("E2").second.toBytes(), kRed);   // only the current employee's row changes
     EXPECT_TRUE(services.boxes.shown.empty());
@@ -112,7 +115,7 @@ TEST_F(PhotoStore, CancelledDialogStopsTheChange) {
     auto& store = openFor("E1");
     QFile::remove(folder.file("face.bmp"));
 
-    store.press("Command3");   // no choice queued: the dialog is cancelled
+    store.press(Command3);   // no choice queued: the dialog is cancelled
 
     ASSERT_EQ(services.dialogs.filters.size(), 1);
     EXPECT_EQ(stored("E1").first, "face.bmp");
@@ -128,7 +131,7 @@ TEST_F(PhotoStore, EmployeeIdNamingNoRowWritesAndShowsNothing) {
     QFile::remove(folder.file("face.bmp"));
     services.dialogs.choices.push_back(chosenFile("new.bmp", kBlue));
 
-    openFor("nobody").press("Command3");
+    openFor("nobody").press(Command3);
 
     EXPECT_TRUE(BaseSetup::EmpPicturePath.isEmpty());
     EXPECT_TRUE(shown().isNull());
@@ -139,3 +142,5 @@ TEST_F(PhotoStore, EmployeeIdNamingNoRowWritesAndShowsNothing) {
 }
 
 }  // namespace
+
+}  // namespace tests

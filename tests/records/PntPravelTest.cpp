@@ -3,13 +3,16 @@
 
 #include "common/BaseSetup.h"
 #include "platform/forms/DataGrid.h"
+#include "records/EmployeeControls.h"
 #include "records/CustEdit.h"
 #include "records/PntPravel.h"
 
 #include <QComboBox>
 #include <QFileInfo>
 
-namespace recordstest {
+namespace tests {
+
+using namespace records::employeeControls;
 namespace {
 
 using records::PntPravel;
@@ -34,24 +37,24 @@ protected:
     QString workbook() const { return QFileInfo(folder.driveC() + "/Pravel.xls").absoluteFilePath(); }
 
     void expectResting(PntPravel& window) const {
-        EXPECT_TRUE(window.isShown("DataGrid4"));
-        EXPECT_EQ(window.text("CinDe"), "Details");
-        EXPECT_FALSE(window.isShown("SSTab1"));
+        EXPECT_TRUE(window.isShown(DataGrid4));
+        EXPECT_EQ(window.text(CinDe), "Details");
+        EXPECT_FALSE(window.isShown(SSTab1));
     }
 };
 
 TEST_F(PrintView, DesignDiffersFromTheEditorsOnlyWhereItShould) {
     auto& window = forms::get<PntPravel>();
     EXPECT_EQ(window.windowTitle(), "Printing Pravel - Double Click to Generate Pravel.xls");
-    for (const char* hidden : {"cinAd", "Cinsa2", "CinSa", "CinEd", "CinCa", "CinDel", "CinDe"}) {
+    for (const forms::ControlName hidden : {cinAd, Cinsa2, CinSa, CinEd, CinCa, CinDel, CinDe}) {
         EXPECT_FALSE(window.isShown(hidden)) << hidden;
     }
-    EXPECT_TRUE(window.isShown("CinCls"));
-    EXPECT_EQ(window.text("Label4"), "Work Address :");
-    EXPECT_EQ(window.combo("Nat")->count(), 1);
-    EXPECT_EQ(window.combo("Nat")->itemText(0), "Malaysian");
-    EXPECT_FALSE(window.grid("DataGrid4")->isColumnHidden("lnk"));
-    EXPECT_TRUE(window.grid("DataGrid4")->isColumnHidden("aid"));
+    EXPECT_TRUE(window.isShown(CinCls));
+    EXPECT_EQ(window.text(Label4), "Work Address :");
+    EXPECT_EQ(window.combo(Nat)->count(), 1);
+    EXPECT_EQ(window.combo(Nat)->itemText(0), "Malaysian");
+    EXPECT_FALSE(window.grid(DataGrid4)->isColumnHidden("lnk"));
+    EXPECT_TRUE(window.grid(DataGrid4)->isColumnHidden("aid"));
 }
 
 TEST_F(PrintView, DoubleClickWritesTheCvAndReturnsToTheList) {
@@ -67,15 +70,15 @@ TEST_F(PrintView, DoubleClickWritesTheCvAndReturnsToTheList) {
     EXPECT_EQ(number("SELECT Age FROM familytree"), QDate::currentDate().year() - 2000);
     EXPECT_EQ(prompts(), QStringList{"Open Pravel.xls File ?"});
     // The detail grids behind the list show what the editor's hide.
-    EXPECT_FALSE(window.grid("DataGrid1")->isColumnHidden("lnk"));
-    EXPECT_FALSE(window.grid("DataGrid1")->isColumnHidden("N"));
+    EXPECT_FALSE(window.grid(DataGrid1)->isColumnHidden("lnk"));
+    EXPECT_FALSE(window.grid(DataGrid1)->isColumnHidden("N"));
 }
 
 TEST_F(PrintView, CvIsOfTheDoubleClickedRowWhateverTheEditorOpened) {
     addEmployee("E002", "Bob", {{"FileName", "'bob.bmp'"}});
     storePhoto("E002");
     auto& editor = forms::get<records::CustEdit>();
-    editor.press("CinDe");
+    editor.press(CinDe);
     ASSERT_EQ(BaseSetup::CurrentEmpId, "E001");
 
     auto& window = forms::get<PntPravel>();
@@ -90,12 +93,12 @@ TEST_F(PrintView, CvIsOfTheDoubleClickedRowWhateverTheEditorOpened) {
 TEST_F(PrintView, LevelOneGetsTheSameWindow) {
     BaseSetup::UserLevel = 1;
     auto& window = forms::get<PntPravel>();
-    EXPECT_TRUE(window.isControlEnabled("CinEd"));
+    EXPECT_TRUE(window.isControlEnabled(CinEd));
     doubleClickList(window);
     expectResting(window);
     EXPECT_EQ(BaseSetup::CurrentEmpId, "E001");
-    EXPECT_TRUE(window.isControlEnabled("Image1"));
-    EXPECT_TRUE(window.isShown("Label24"));
+    EXPECT_TRUE(window.isControlEnabled(Image1));
+    EXPECT_TRUE(window.isShown(Label24));
 }
 
 TEST_F(PrintView, EmptyListIgnoresTheDoubleClick) {
@@ -126,4 +129,4 @@ TEST_F(PrintView, FailedRunStillEndsOnTheListSoTheNextRunPrintsItsOwnRow) {
 }
 
 }  // namespace
-}  // namespace recordstest
+}  // namespace tests

@@ -5,6 +5,7 @@
 #include "common/BaseSetup.h"
 #include "platform/forms/DataGrid.h"
 #include "platform/forms/Picture.h"
+#include "records/EmployeeControls.h"
 #include "records/CustEdit.h"
 #include "tests/support/TestPictures.h"
 
@@ -14,7 +15,9 @@
 #include <functional>
 #include <vector>
 
-namespace recordstest {
+namespace tests {
+
+using namespace records::employeeControls;
 namespace {
 
 using records::CustEdit;
@@ -30,7 +33,7 @@ protected:
         // Every question is answered Yes and every dialog with a picture, so that a step that is
         // wrongly allowed goes all the way.
         for (int i = 0; i < 200; ++i) services.boxes.answers.push_back(forms::Answer::Yes);
-        testsupport::writeFile(folder.file("new.bmp"), QByteArray("BM-not-really"));
+        writeFile(folder.file("new.bmp"), QByteArray("BM-not-really"));
         for (int i = 0; i < 50; ++i) services.dialogs.choices.push_back(folder.file("new.bmp"));
     }
 
@@ -43,30 +46,30 @@ protected:
     // Every way a user, or code acting for one, can act on the window.
     std::vector<std::pair<QString, std::function<void(CustEdit&)>>> actions() {
         std::vector<std::pair<QString, std::function<void(CustEdit&)>>> all;
-        for (const char* button : {"cinAd", "Cinsa2", "CinDe", "CinEd", "CinSa", "CinCa", "CinDel"}) {
-            all.emplace_back(button, [button](CustEdit& w) { w.press(button); });
+        for (const forms::ControlName button : {cinAd, Cinsa2, CinDe, CinEd, CinSa, CinCa, CinDel}) {
+            all.emplace_back(button.toString(), [button](CustEdit& w) { w.press(button); });
         }
-        all.emplace_back("photo", [](CustEdit& w) { click(w.picture("Image1")); });
-        all.emplace_back("photo by code", [](CustEdit& w) { w.press("Image1"); });
-        all.emplace_back("double-click", [](CustEdit& w) { emit w.grid("DataGrid4")->dblClick(); });
+        all.emplace_back("photo", [](CustEdit& w) { click(w.picture(Image1)); });
+        all.emplace_back("photo by code", [](CustEdit& w) { w.press(Image1); });
+        all.emplace_back("double-click", [](CustEdit& w) { emit w.grid(DataGrid4)->dblClick(); });
         all.emplace_back("next row", [](CustEdit& w) {
             auto& list = w.employeeList();
             if (!list.eof()) list.moveNext();
             if (list.eof()) list.moveFirst();
         });
-        all.emplace_back("tabs", [](CustEdit& w) { w.press("Label23"); });
+        all.emplace_back("tabs", [](CustEdit& w) { w.press(Label23); });
         // The family add link and its save, the spouse save, and a cell typed into.
         all.emplace_back("add family", [](CustEdit& w) {
-            w.press("Label24");
-            w.setText("Fname", "Intruder");
-            w.press("Command1");
+            w.press(Label24);
+            w.setText(Fname, "Intruder");
+            w.press(Command1);
         });
         all.emplace_back("spouse", [](CustEdit& w) {
-            w.setText("Spouse", "Changed");
-            w.press("Label47");
+            w.setText(Spouse, "Changed");
+            w.press(Label47);
         });
         all.emplace_back("cell", [](CustEdit& w) {
-            auto* grid = w.grid("DataGrid1");
+            auto* grid = w.grid(DataGrid1);
             if (grid->model()->rowCount() > 0) grid->model()->setData(grid->model()->index(0, 1), "X");
             grid->commit();
         });
@@ -74,7 +77,7 @@ protected:
     }
 
     void expectNothingUsableChanges(const CustEdit& window, const QString& after) {
-        for (const char* control : {"cinAd", "CinEd", "CinDel", "CinSa", "Cinsa2", "Image1"}) {
+        for (const forms::ControlName control : {cinAd, CinEd, CinDel, CinSa, Cinsa2, Image1}) {
             EXPECT_FALSE(window.isControlEnabled(control) && window.isShown(control))
                 << control << " usable after " << after.toStdString();
         }
@@ -91,7 +94,7 @@ TEST_F(ReadOnlyLevel, NoSequenceOfActionsChangesARecord) {
     QString path;
     for (std::size_t i = 0; i < all.size(); ++i) {
         for (bool detail : {false, true}) {
-            if ((window.text("CinDe") == "Browse") != detail) window.press("CinDe");
+            if ((window.text(CinDe) == "Browse") != detail) window.press(CinDe);
             all[i].second(window);
             expectNothingUsableChanges(window, all[i].first);
         }
@@ -111,12 +114,12 @@ TEST_F(ReadOnlyLevel, NoSequenceOfActionsChangesARecord) {
 TEST_F(ReadOnlyLevel, OtherLevelsStillChangeRecords) {
     BaseSetup::UserLevel = 5;
     auto& window = forms::get<CustEdit>();
-    window.press("CinDe");
-    window.press("CinEd");
-    window.setText("Text10", "second");
-    window.press("CinSa");
+    window.press(CinDe);
+    window.press(CinEd);
+    window.setText(Text10, "second");
+    window.press(CinSa);
     EXPECT_EQ(value("SELECT remarks FROM employee WHERE empid='E1'"), "second");
 }
 
 }  // namespace
-}  // namespace recordstest
+}  // namespace tests

@@ -2,6 +2,7 @@
 #include "common/Password.h"
 #include "shell/MDIMain.h"
 #include "shell/frmLogin.h"
+#include "tests/support/LabelFit.h"
 #include "tests/support/ProgramFolder.h"
 
 #include <QFile>
@@ -9,24 +10,30 @@
 
 #include <gtest/gtest.h>
 
+namespace tests {
+
 using forms::Icon;
 using shell::MDIMain;
 using shell::frmLogin;
 
 namespace {
 
-const char* const kAllMenus[] = {"FileM", "CusM", "StkM", "Users", "Abt"};
+using namespace shell::mainMenus;
 
-class SignIn : public testsupport::ProgramTest {
+using namespace shell::loginControls;
+
+constexpr forms::ControlName kAllMenus[] = {FileM, CusM, StkM, Users, Abt};
+
+class SignIn : public ProgramTest {
 protected:
     ~SignIn() override { delete &MDIMain::instance(); }
 
     frmLogin& login() { return forms::get<frmLogin>(); }
 
     void attempt(const QString& name, const QString& password) {
-        login().setText("txtUserName", name);
-        login().setText("txtPassword", password);
-        login().press("cmdOK");
+        login().setText(txtUserName, name);
+        login().setText(txtPassword, password);
+        login().press(cmdOK);
     }
 
     void addUser(const QString& name, const QString& password, int level) {
@@ -37,20 +44,21 @@ protected:
 
     std::vector<bool> menusEnabled() {
         std::vector<bool> enabled;
-        for (const char* menu : kAllMenus) enabled.push_back(MDIMain::instance().isMenuEnabled(menu));
+        for (const forms::ControlName menu : kAllMenus) enabled.push_back(MDIMain::instance().isMenuEnabled(menu));
         return enabled;
     }
 
-    const forms::ScriptedMessageBoxes::Shown& lastBox() { return services.boxes.shown.back(); }
+    const ScriptedMessageBoxes::Shown& lastBox() { return services.boxes.shown.back(); }
 };
 
 TEST_F(SignIn, LoadDisablesEveryMenuAndHidesTheAids) {
     login();
     EXPECT_EQ(menusEnabled(), std::vector<bool>(5, false));
     EXPECT_TRUE(services.boxes.shown.empty());
-    EXPECT_FALSE(login().isShown("cmdCancel"));
-    EXPECT_FALSE(login().isShown("LabelU"));
-    EXPECT_FALSE(login().isShown("Text1"));
+    EXPECT_FALSE(login().isShown(cmdCancel));
+    EXPECT_FALSE(login().isShown(LabelU));
+    EXPECT_FALSE(login().isShown(Text1));
+    EXPECT_EQ(labelsThatDoNotFit(login()), QStringList());
 }
 
 TEST_F(SignIn, RefusedAttemptsKeepTheWindowAndTheMenusShut) {
@@ -74,7 +82,7 @@ TEST_F(SignIn, RefusedAttemptsKeepTheWindowAndTheMenusShut) {
         EXPECT_EQ(lastBox().icon, c.icon);
         EXPECT_EQ(lastBox().title, "Pravel");
         EXPECT_TRUE(forms::isLoaded<frmLogin>());
-        EXPECT_EQ(login().text("txtUserName"), c.name);
+        EXPECT_EQ(login().text(txtUserName), c.name);
         EXPECT_EQ(BaseSetup::UserLevel, 0);
         // The typed name is kept although nobody signed in.
         EXPECT_EQ(BaseSetup::CurrentUserName, c.name);
@@ -99,7 +107,7 @@ TEST_F(SignIn, MenusFollowTheLevel) {
         attempt(QString("u%1").arg(level), "pw1");
         EXPECT_EQ(BaseSetup::UserLevel, level);
         EXPECT_EQ(menusEnabled(), (std::vector<bool>{true, true, true, users, true})) << "level " << level;
-        for (const char* menu : kAllMenus) MDIMain::instance().setMenuEnabled(menu, false);
+        for (const forms::ControlName menu : kAllMenus) MDIMain::instance().setMenuEnabled(menu, false);
     }
 }
 
@@ -112,13 +120,13 @@ TEST_F(SignIn, StoredPasswordIsRightTrimmedButTheTypedOneIsNot) {
 }
 
 TEST_F(SignIn, HiddenAidShowsTheScrambledName) {
-    login().setText("txtUserName", "A1 b");
-    login().press("Command1");
-    EXPECT_EQ(login().text("Text1"), Encrypt("A1 b"));
+    login().setText(txtUserName, "A1 b");
+    login().press(Command1);
+    EXPECT_EQ(login().text(Text1), Encrypt("A1 b"));
 }
 
 TEST_F(SignIn, CancelHidesWithoutUnloading) {
-    login().press("cmdCancel");
+    login().press(cmdCancel);
     EXPECT_TRUE(forms::isLoaded<frmLogin>());
     EXPECT_EQ(menusEnabled(), std::vector<bool>(5, false));
 }
@@ -143,9 +151,9 @@ TEST_F(SignIn, MissingDatabaseIsReportedAndNobodySignsIn) {
 TEST_F(SignIn, DatabaseFailureDuringAClickIsShownAndTheProgramGoesOn) {
     login();
     folder.exec("DROP TABLE usertable");
-    login().setText("txtUserName", "admin");
-    login().setText("txtPassword", "admin");
-    login().button("cmdOK")->click();
+    login().setText(txtUserName, "admin");
+    login().setText(txtPassword, "admin");
+    login().button(cmdOK)->click();
     ASSERT_EQ(services.boxes.shown.size(), 1u);
     EXPECT_EQ(lastBox().icon, Icon::Critical);
     EXPECT_TRUE(forms::isLoaded<frmLogin>());
@@ -192,3 +200,5 @@ TEST_F(SignIn, APasswordOfEveryLetterAndDigitSignsIn) {
 }
 
 }  // namespace
+
+}  // namespace tests

@@ -1,7 +1,10 @@
 #include "platform/forms/Form.h"
 #include "records/CustEdit.h"
 #include "records/PntPravel.h"
+#include "shell/CHkPwd.h"
+#include "shell/MUser.h"
 #include "shell/MDIMain.h"
+#include "tests/shell/Counted.h"
 #include "tests/support/ProgramFolder.h"
 
 #include <QAction>
@@ -11,21 +14,16 @@
 
 #include <gtest/gtest.h>
 
+namespace tests {
+
 using shell::MDIMain;
+
 
 namespace {
 
-// A child window that counts its unload steps.
-class Counted : public forms::Form {
-public:
-    Counted() : forms::Form(forms::WindowDesign{.caption = "Counted"}, {}) {}
-    static inline int unloads = 0;
+using namespace shell::mainMenus;
 
-protected:
-    void unload() override { ++unloads; }
-};
-
-class MainWindow : public testsupport::ProgramTest {
+class MainWindow : public ProgramTest {
 protected:
     ~MainWindow() override {
         if (MDIMain::exists()) delete &MDIMain::instance();
@@ -40,20 +38,20 @@ TEST_F(MainWindow, MenusAsDesigned) {
     EXPECT_EQ(captions, (QStringList{"File", "Pravel", "Reporting", "Users", "About"}));
 
     QStringList reportItems;
-    for (QAction* action : main.menu("StkM")->actions()) {
+    for (QAction* action : main.menu(StkM)->actions()) {
         EXPECT_FALSE(action->isEnabled()) << action->objectName().toStdString();
         if (action->isVisible()) reportItems << action->text();
     }
     EXPECT_EQ(reportItems, (QStringList{"Working skill", "Languages", "Academic", "Training", "Employment History",
                                         "Project Reference"}));
-    EXPECT_FALSE(main.item("RptF")->isVisible());
+    EXPECT_FALSE(main.item(RptF)->isVisible());
 }
 
 TEST_F(MainWindow, QuitRunsNoUnloadStep) {
     MDIMain::instance().show();
     Counted::unloads = 0;
     forms::get<Counted>().showWindow();
-    MDIMain::instance().item("Quit")->trigger();
+    MDIMain::instance().item(Quit)->trigger();
     EXPECT_EQ(Counted::unloads, 0);
     EXPECT_FALSE(forms::isLoaded<Counted>());
 }
@@ -67,16 +65,20 @@ TEST_F(MainWindow, ClosingUnloadsEachChildFirst) {
     EXPECT_FALSE(forms::isLoaded<Counted>());
 }
 
-TEST_F(MainWindow, EmployeeItemsOpenOneWindowEach) {
+TEST_F(MainWindow, WindowItemsOpenOneWindowEach) {
     MDIMain& main = MDIMain::instance();
     main.show();
-    main.item("CusED")->trigger();
-    main.item("CusED")->trigger();
-    main.item("CusLst")->trigger();
+    for (int time = 0; time < 2; ++time) {
+        for (const forms::ControlName item : {CusED, CusLst, Cpwd, AddU}) main.item(item)->trigger();
+    }
     EXPECT_TRUE(forms::isLoaded<records::CustEdit>());
     EXPECT_TRUE(forms::isLoaded<records::PntPravel>());
-    EXPECT_EQ(main.area()->subWindowList().size(), 2);
+    EXPECT_TRUE(forms::isLoaded<shell::CHkPwd>());
+    EXPECT_TRUE(forms::isLoaded<shell::MUser>());
+    EXPECT_EQ(main.area()->subWindowList().size(), 4);
     EXPECT_TRUE(services.boxes.shown.empty());
 }
 
 }  // namespace
+
+}  // namespace tests

@@ -8,7 +8,7 @@
 
 #include <QDir>
 
-namespace testsupport {
+namespace tests {
 
 ProgramFolder::ProgramFolder(bool withDatabase) {
     QDir(dir_.path()).mkpath(QStringLiteral("C"));
@@ -34,39 +34,6 @@ void ProgramFolder::exec(const QString& sql) const {
     connection.close();
 }
 
-namespace {
-
-forms::ScriptedMessageBoxes& installBoxes() {
-    auto boxes = std::make_unique<forms::ScriptedMessageBoxes>();
-    auto& ref = *boxes;
-    forms::installMessageBoxes(std::move(boxes));
-    return ref;
-}
-
-forms::ScriptedFileDialogs& installDialogs() {
-    auto dialogs = std::make_unique<forms::ScriptedFileDialogs>();
-    auto& ref = *dialogs;
-    forms::installFileDialogs(std::move(dialogs));
-    return ref;
-}
-
-forms::ScriptedDesktopOpener& installOpener() {
-    auto opener = std::make_unique<forms::ScriptedDesktopOpener>();
-    auto& ref = *opener;
-    forms::installDesktopOpener(std::move(opener));
-    return ref;
-}
-
-}  // namespace
-
-ScriptedServices::ScriptedServices() : boxes(installBoxes()), dialogs(installDialogs()), opener(installOpener()) {}
-
-ScriptedServices::~ScriptedServices() {
-    forms::installMessageBoxes(nullptr);
-    forms::installFileDialogs(nullptr);
-    forms::installDesktopOpener(nullptr);
-}
-
 ProgramTest::ProgramTest() {
     BaseSetup::CurrentUserName.clear();
     BaseSetup::UserLevel = 0;
@@ -76,4 +43,4 @@ ProgramTest::ProgramTest() {
 
 ProgramTest::~ProgramTest() { forms::destroyAll(); }
 
-}  // namespace testsupport
+}  // namespace tests

@@ -1,14 +1,14 @@
 #pragma once
 
-#include "platform/forms/Services.h"
-#include "tests/support/QtPrinting.h"
+#include "tests/support/Printing.h"
+#include "tests/support/ScriptedServices.h"
 
 #include <QString>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
-namespace testsupport {
+namespace tests {
 
 // A temporary program folder holding a fresh MainDB.mdb, with drive C: redirected beside it.
 class ProgramFolder {
@@ -26,16 +26,6 @@ private:
     QTemporaryDir dir_;
 };
 
-// Scripted message boxes, open-file dialog and desktop opener, installed for the test's life.
-class ScriptedServices {
-public:
-    ScriptedServices();
-    ~ScriptedServices();
-    forms::ScriptedMessageBoxes& boxes;
-    forms::ScriptedFileDialogs& dialogs;
-    forms::ScriptedDesktopOpener& opener;
-};
-
 // The base of window tests: a fresh program folder, scripted services, the shared state reset,
 // and every window destroyed afterwards.
 class ProgramTest : public ::testing::Test {
@@ -46,4 +36,4 @@ protected:
     ScriptedServices services;
 };
 
-}  // namespace testsupport
+}  // namespace tests

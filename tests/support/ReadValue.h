@@ -2,7 +2,7 @@
 
 #include "platform/db/Recordset.h"
 
-namespace testsupport {
+namespace tests {
 
 // The first field of the first row that sql gives; Null when it gives no row.
 inline db::Value readValue(db::Connection& connection, const QString& sql) {
@@ -18,4 +18,4 @@ inline db::Value readValue(const QString& databasePath, const QString& sql) {
     return readValue(connection, sql);
 }
 
-}  // namespace testsupport
+}  // namespace tests

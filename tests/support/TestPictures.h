@@ -6,18 +6,20 @@
 #include <QImage>
 #include <QString>
 
-namespace testsupport {
+namespace tests {
 
-// The bytes of a one-colour BMP picture.
-inline QByteArray bmpBytes(int width, int height, QRgb colour) {
+// The bytes of a one-colour picture in a format that Qt writes ("BMP", "JPG").
+inline QByteArray pictureBytes(int width, int height, QRgb colour, const char* format) {
     QImage image(width, height, QImage::Format_RGB32);
     image.fill(colour);
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, "BMP");
+    image.save(&buffer, format);
     return bytes;
 }
+
+inline QByteArray bmpBytes(int width, int height, QRgb colour) { return pictureBytes(width, height, colour, "BMP"); }
 
 // A file's content; empty when it cannot be read.
 inline QByteArray readFile(const QString& path) {
@@ -30,4 +32,4 @@ inline bool writeFile(const QString& path, const QByteArray& bytes) {
     return file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(bytes) == bytes.size();
 }
 
-}  // namespace testsupport
+}  // namespace tests

@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+namespace tests {
+
 namespace {
 
 TEST(CreateDatabase, NewFileHoldsTheTablesOneAdministratorAndOneCompanyRow) {
@@ -49,3 +51,5 @@ TEST(CreateDatabase, ExistingFileIsRefusedAndLeftAsItIs) {
 }
 
 }  // namespace
+
+}  // namespace tests

@@ -9,12 +9,12 @@
 #include <sqlite3.h>
 #include <unistd.h>
 
-using testsupport::readValue;
+namespace tests {
 
 namespace {
 
 TEST(ConnectionText, OpensTheFileNamedByDataSourceInEveryShapeOfText) {
-    testsupport::TestDatabase database;
+    TestDatabase database;
     const QString texts[] = {
         "Data Source=" + database.path(),
         "OLEDB;Provider=Microsoft.Jet.OLEDB.4.0;Data Source=" + database.folder() + "\\People.DB;Jet OLEDB:Engine Type=4",
@@ -71,7 +71,7 @@ TEST(ConnectionOpen, FileThatIsNoDatabaseIsRefused) {
 }
 
 TEST(ConnectionOpen, ReadOnlyFileIsRefused) {
-    testsupport::TestDatabase database;
+    TestDatabase database;
     QFile::setPermissions(database.path(), QFile::ReadOwner);
     if (access(database.path().toUtf8().constData(), W_OK) == 0) GTEST_SKIP() << "runs with rights to write anyway";
     db::Connection connection;
@@ -80,7 +80,7 @@ TEST(ConnectionOpen, ReadOnlyFileIsRefused) {
 }
 
 TEST(ConnectionOpen, FileLockedByAnotherUserIsRefusedAfterWaiting) {
-    testsupport::TestDatabase database;
+    TestDatabase database;
     sqlite3* other = nullptr;
     ASSERT_EQ(sqlite3_open(database.path().toUtf8().constData(), &other), SQLITE_OK);
     ASSERT_EQ(sqlite3_exec(other, "BEGIN EXCLUSIVE", nullptr, nullptr, nullptr), SQLITE_OK);
@@ -95,7 +95,7 @@ TEST(ConnectionOpen, FileLockedByAnotherUserIsRefusedAfterWaiting) {
 class ConnectionTest : public ::testing::Test {
 protected:
     ConnectionTest() { connection.open(database.connectionText()); }
-    testsupport::TestDatabase database;
+    TestDatabase database;
     db::Connection connection;
 };
 
@@ -192,3 +192,5 @@ TEST_F(ConnectionTest, AFullDatabaseIsToldInWordsAboutTheDisk) {
 }
 
 }  // namespace
+
+}  // namespace tests

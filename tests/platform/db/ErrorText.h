@@ -4,6 +4,8 @@
 
 #include <functional>
 
+namespace tests {
+
 // The description of the DbError that step throws; empty when it throws none.
 inline QString errorOf(const std::function<void()>& step) {
     try {
@@ -13,3 +15,5 @@ inline QString errorOf(const std::function<void()>& step) {
     }
     return QString();
 }
+
+}  // namespace tests

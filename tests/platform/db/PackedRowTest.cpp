@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+namespace tests {
+
 using db::Value;
 
 namespace {
@@ -30,3 +32,5 @@ TEST(PackedRow, KeepsEveryKindOfValueAcrossManyBlocks) {
 }
 
 }  // namespace
+
+}  // namespace tests

@@ -7,6 +7,8 @@
 
 using db::Value;
 
+namespace tests {
+
 namespace {
 
 // A fresh database and one open connection to it.
@@ -19,7 +21,7 @@ protected:
                                .arg(code, name, born));
     }
 
-    testsupport::TestDatabase database;
+    TestDatabase database;
     db::Connection connection;
     db::Recordset rs;
 };
@@ -81,7 +83,7 @@ protected:
         addPerson("E2", "Bea", "1980-03-05");
         rs.open("SELECT * from Person order by code", &connection);
     }
-    QString otherSees(const QString& sql) { return testsupport::readValue(other, sql).toString(); }
+    QString otherSees(const QString& sql) { return readValue(other, sql).toString(); }
     db::Connection other;
 };
 
@@ -327,3 +329,5 @@ TEST_F(RecordsetTest, LongBinaryRoundTripsByteForByte) {
 }
 
 }  // namespace
+
+}  // namespace tests

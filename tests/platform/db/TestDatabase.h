@@ -4,7 +4,7 @@
 
 #include <QTemporaryDir>
 
-namespace testsupport {
+namespace tests {
 
 // A fresh database file in a temporary folder with a small schema of the tests' own: people, with
 // a column of each declared type, and notes.
@@ -39,4 +39,4 @@ private:
     QTemporaryDir dir_;
 };
 
-}  // namespace testsupport
+}  // namespace tests

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+namespace tests {
+
 using db::Value;
 
 namespace {
@@ -41,3 +43,5 @@ TEST(Value, ConvertsWithoutThrowing) {
 }
 
 }  // namespace
+
+}  // namespace tests

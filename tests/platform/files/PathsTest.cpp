@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+namespace tests {
+
 namespace {
 
 class PathsTest : public ::testing::Test {
@@ -55,3 +57,5 @@ TEST(ProgramFolder, IsWhatWasSet) {
 }
 
 }  // namespace
+
+}  // namespace tests

@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+namespace tests {
+
 namespace {
 
 TEST(MonthCalendar, PickingADateSetsTheValueAndReportsIt) {
@@ -48,3 +50,5 @@ TEST_F(PictureTest, ShowsPicturesAtTheirOwnSizeAndNeverFailsOnOtherFiles) {
 }
 
 }  // namespace
+
+}  // namespace tests

@@ -8,9 +8,11 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 
+namespace tests {
+
 namespace {
 
-class DataGridTest : public testsupport::ProgramTest {
+class DataGridTest : public ProgramTest {
 protected:
     DataGridTest() {
         folder.exec(
@@ -55,6 +57,17 @@ TEST_F(DataGridTest, ShowsTheRecordsetsRowsAsFormattedText) {
     grid.setColumnWidthTwips("name", 4000);
     EXPECT_EQ(grid.columnWidth(1), 266);
     EXPECT_THROW(grid.hideColumn("missing"), std::invalid_argument);
+}
+
+TEST_F(DataGridTest, ALongBinaryShowsAsAnEmptyCell) {
+    folder.exec("CREATE TABLE pictures (id INTEGER PRIMARY KEY, photo BLOB);"
+                "INSERT INTO pictures (photo) VALUES (X'FFD8FFE000104A464946')");
+    db::Recordset pictures;
+    pictures.open("SELECT * FROM pictures", &connection);
+    forms::DataGrid photos;
+    photos.setDataSource(&pictures);
+    EXPECT_EQ(photos.displayText(0, "photo"), "");
+    photos.setDataSource(nullptr);
 }
 
 TEST_F(DataGridTest, ColumnSettingsOutliveASortButNotARebinding) {
@@ -179,3 +192,5 @@ TEST_F(DataGridTest, HeaderClicksReportTheColumnWithoutSortingAndRowDoubleClicks
 }
 
 }  // namespace
+
+}  // namespace tests

@@ -5,11 +5,11 @@
 #include <QMdiSubWindow>
 #include <QPointer>
 
-using namespace testwindows;
+using namespace tests;
 
 namespace {
 
-class FormRegistryTest : public testsupport::ProgramTest {
+class FormRegistryTest : public ProgramTest {
 protected:
     ~FormRegistryTest() override { forms::setMdiArea(nullptr); }
 };
@@ -19,7 +19,7 @@ TEST_F(FormRegistryTest, TheFirstTouchLoadsOneSharedInstanceAndAnUnloadEndsIt) {
     auto& first = forms::get<CountingWindow>();
     EXPECT_EQ(&forms::get<CountingWindow>(), &first);
     EXPECT_EQ(first.loads, 1);
-    first.setText("txtName", "typed");
+    first.setText(txtName, "typed");
     forms::unload<CountingWindow>();
     EXPECT_FALSE(forms::isLoaded<CountingWindow>());
     forms::unload<CountingWindow>();   // nothing loaded: nothing to do
@@ -27,7 +27,7 @@ TEST_F(FormRegistryTest, TheFirstTouchLoadsOneSharedInstanceAndAnUnloadEndsIt) {
     auto& second = forms::get<CountingWindow>();
     EXPECT_EQ(second.loads, 1);
     EXPECT_EQ(second.unloads, 0);
-    EXPECT_EQ(second.text("txtName"), "");
+    EXPECT_EQ(second.text(txtName), "");
 }
 
 TEST_F(FormRegistryTest, AFailedLoadReachesTheToucherAndTheNextTouchLoadsAfresh) {
@@ -75,7 +75,11 @@ TEST_F(FormRegistryTest, AChildWindowShowsOnceInTheAreaPlacedInTwipsAndClosingIt
     QMdiSubWindow* sub = area.subWindowList().front();
     EXPECT_EQ(sub->widget(), &window);
     EXPECT_EQ(sub->pos(), QPoint(166, 80));
-    EXPECT_EQ(window.height(), 333);   // the client area
+    // The height set in code is the whole window's; the client is what the frame leaves.
+    EXPECT_EQ(sub->height(), 333);
+    EXPECT_EQ(window.height(), 333 - sub->contentsMargins().top() - sub->contentsMargins().bottom());
+    EXPECT_GT(sub->contentsMargins().top(), sub->contentsMargins().bottom());   // a title bar
+    EXPECT_EQ(window.width(), forms::px(9600));   // not set in code: the design's client width
     window.setTwipsLeft(0);
     EXPECT_EQ(sub->pos(), QPoint(0, 80));
 

@@ -3,23 +3,19 @@
 
 #include <gtest/gtest.h>
 
+namespace tests {
+
 namespace {
 
 using forms::Answer;
 using forms::Buttons;
 using forms::DefaultButton;
 
-TEST(ScriptedMessageBoxes, RecordsEveryBoxAndAnswersFromTheQueueElseWithTheDefaultButton) {
-    forms::ScriptedMessageBoxes boxes;
-    boxes.answers = {Answer::No};
-    EXPECT_EQ(boxes.show("Delete?", Buttons::YesNo, forms::Icon::Question, "Confimation on Delete",
-                         DefaultButton::First),
-              Answer::No);
-    EXPECT_EQ(boxes.show("Sure?", Buttons::YesNo, forms::Icon::None, "t", DefaultButton::First), Answer::Yes);
-    EXPECT_EQ(boxes.show("Sure?", Buttons::YesNo, forms::Icon::None, "t", DefaultButton::Second), Answer::No);
-    ASSERT_EQ(boxes.shown.size(), 3u);
-    EXPECT_EQ(boxes.shown[0].title.toStdString(), "Confimation on Delete");
-    EXPECT_EQ(boxes.shown[0].icon, forms::Icon::Question);
+TEST(MessageBoxes, TheDefaultButtonIsTheFirstOrTheSecondOfTheBoxsButtons) {
+    EXPECT_EQ(forms::defaultAnswer(Buttons::YesNo, DefaultButton::First), Answer::Yes);
+    EXPECT_EQ(forms::defaultAnswer(Buttons::YesNo, DefaultButton::Second), Answer::No);
+    EXPECT_EQ(forms::defaultAnswer(Buttons::OKCancel, DefaultButton::Second), Answer::Cancel);
+    EXPECT_EQ(forms::defaultAnswer(Buttons::OK, DefaultButton::Second), Answer::OK);   // a box of one button
 }
 
 TEST(FileDialogs, TheWindowsFilterBecomesAQtFilterThatAlsoMatchesLowerCaseNames) {
@@ -37,3 +33,5 @@ TEST(DateFormat, ShowsDesignFormatsWithEnglishMonthsWhateverTheLocale) {
 }
 
 }  // namespace
+
+}  // namespace tests

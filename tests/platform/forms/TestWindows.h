@@ -1,7 +1,7 @@
 #pragma once
 
 #include "platform/forms/Form.h"
-#include "tests/support/QtPrinting.h"
+#include "tests/support/Printing.h"
 
 #include <QStringList>
 
@@ -10,34 +10,48 @@
 #include <stdexcept>
 
 
-namespace testwindows {
+namespace tests {
 
 using forms::Control;
 using forms::Kind;
 
+FORMS_CONTROL(lblName);
+FORMS_CONTROL(txtName);
+FORMS_CONTROL(txtSecret);
+FORMS_CONTROL(txtNotes);
+FORMS_CONTROL(cboKind);
+FORMS_CONTROL(cmdOK);
+FORMS_CONTROL(cmdCancel);
+FORMS_CONTROL(lblState);
+FORMS_CONTROL(Frame3);
+FORMS_CONTROL(txtInFrame);
+FORMS_CONTROL(SSTab1);
+FORMS_CONTROL(lblOnTab);
+FORMS_CONTROL(Image1);
+
 // A small sign-in-like window with a frame, a tab control and most control kinds.
 inline constexpr std::array kDesign = {
-    Control{.name = "lblName", .kind = Kind::Label, .caption = "&Name:", .left = 150, .top = 300, .width = 1200, .height = 300},
-    Control{.name = "txtName", .kind = Kind::TextBox, .left = 1500, .top = 300, .width = 2400, .height = 345, .maxLength = 5},
-    Control{.name = "txtSecret", .kind = Kind::TextBox, .left = 1500, .top = 750, .width = 2400, .height = 345,
+    Control{.name = lblName, .kind = Kind::Label, .caption = "&Name:", .left = 150, .top = 300, .width = 1200, .height = 300},
+    Control{.name = txtName, .kind = Kind::TextBox, .left = 1500, .top = 300, .width = 2400, .height = 345, .maxLength = 5},
+    Control{.name = txtSecret, .kind = Kind::TextBox, .left = 1500, .top = 750, .width = 2400, .height = 345,
             .password = true},
-    Control{.name = "txtNotes", .kind = Kind::TextBox, .caption = "abc", .left = 150, .top = 1200, .width = 3000,
+    Control{.name = txtNotes, .kind = Kind::TextBox, .caption = "abc", .left = 150, .top = 1200, .width = 3000,
             .height = 900, .maxLength = 4, .multiLine = true},
-    Control{.name = "cboKind", .kind = Kind::ComboBox, .caption = "Single", .left = 150, .top = 2200, .width = 1500,
+    Control{.name = cboKind, .kind = Kind::ComboBox, .caption = "Single", .left = 150, .top = 2200, .width = 1500,
             .height = 300},
-    Control{.name = "cmdOK", .kind = Kind::Button, .caption = "OK", .left = 150, .top = 2700, .width = 1200,
+    Control{.name = cmdOK, .kind = Kind::Button, .caption = "OK", .left = 150, .top = 2700, .width = 1200,
             .height = 390, .isDefault = true},
-    Control{.name = "cmdCancel", .kind = Kind::Button, .caption = "Cancel", .visible = false, .isCancel = true},
-    Control{.name = "lblState", .kind = Kind::Label, .caption = "0", .visible = false},
-    Control{.name = "Frame3", .kind = Kind::Frame, .caption = "Personal", .left = 4500, .top = 150, .width = 3000,
+    Control{.name = cmdCancel, .kind = Kind::Button, .caption = "Cancel", .visible = false, .isCancel = true},
+    Control{.name = lblState, .kind = Kind::Label, .caption = "0", .visible = false},
+    Control{.name = Frame3, .kind = Kind::Frame, .caption = "Personal", .left = 4500, .top = 150, .width = 3000,
             .height = 1500},
-    Control{.name = "txtInFrame", .kind = Kind::TextBox, .container = "Frame3", .left = 300, .top = 450, .width = 900,
+    Control{.name = txtInFrame, .kind = Kind::TextBox, .container = Frame3, .left = 300, .top = 450, .width = 900,
             .height = 300, .enabled = false},
-    Control{.name = "SSTab1", .kind = Kind::TabControl, .caption = "One|Two", .left = 4500, .top = 1800,
+    Control{.name = SSTab1, .kind = Kind::TabControl, .caption = "One|Two", .left = 4500, .top = 1800,
             .width = 3000, .height = 1500},
-    Control{.name = "lblOnTab", .kind = Kind::Label, .container = "SSTab1:1", .caption = "X", .left = 300,
+    Control{.name = lblOnTab, .kind = Kind::Label, .container = {SSTab1, 1}, .caption = "X", .left = 300,
             .top = 900, .width = 255, .height = 255},
-    Control{.name = "Image1", .kind = Kind::Image, .left = 8000, .top = 150, .width = 1500, .height = 1500},
+    Control{.name = Image1, .kind = Kind::Image, .left = 8000, .top = 150, .width = 1500, .height = 1500},
 };
 
 inline constexpr forms::WindowDesign kWindow{.caption = "Test window", .clientWidth = 9600, .clientHeight = 4500};
@@ -79,4 +93,4 @@ protected:
     void unload() override { ++unloads; }
 };
 
-}  // namespace testwindows
+}  // namespace tests

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+namespace tests {
+
 using namespace spreadsheet;
 
 namespace {
@@ -64,6 +66,21 @@ TEST_F(WorksheetTest, ValuesKeepTheirKindAndWholeColumnFormatsReachLaterCells) {
     EXPECT_THROW(sheet.columns("A").setRowHeight(20), WorkbookError);
 }
 
+TEST_F(WorksheetTest, AColumnOfTheStandardWidthWidensForADateAndASetWidthStays) {
+    sheet.range("C8").setValue("a text");
+    sheet.range("G8").setValue(db::Value());
+    EXPECT_FALSE(sheet.columnWidth(3));
+    EXPECT_FALSE(sheet.columnWidth(7));
+    sheet.range("C8").setValue(QDate(2001, 2, 3));
+    EXPECT_EQ(sheet.columnWidth(3), kShortDateWidth);
+    sheet.columns("C").setColumnWidth(30);
+    sheet.range("C9").setValue(QDate(2001, 2, 3));
+    EXPECT_EQ(sheet.columnWidth(3), 30);   // wider on purpose
+    sheet.columns("D").setColumnWidth(5);
+    sheet.range("D9").setValue(QDate(2001, 2, 3));
+    EXPECT_EQ(sheet.columnWidth(4), 5);    // narrower on purpose
+}
+
 TEST_F(WorksheetTest, MergingKeepsTheFirstValueAndRefusesOverlaps) {
     sheet.range("C45").setValue("first");
     sheet.range("D45").setValue("dropped");
@@ -90,3 +107,5 @@ TEST_F(WorksheetTest, OnlyTheActiveSheetCanBeSelectedAndNothingAnswersAfterQuit)
     EXPECT_THROW(xl.range("A1"), WorkbookError);
     EXPECT_THROW(xl.workbooks().add(), WorkbookError);
 }
+
+}  // namespace tests
