@@ -24,10 +24,9 @@ public:
     Connection(const Connection&) = delete;
     Connection& operator=(const Connection&) = delete;
 
-    void setCursorLocation(int location) { cursorLocation_ = location; }
-    int cursorLocation() const { return cursorLocation_; }
-    void setProvider(const QString& provider) { provider_ = provider; }
-    QString provider() const { return provider_; }
+    // Taken as the windows give them: every recordset here is client-side, on the one engine.
+    void setCursorLocation(int) {}
+    void setProvider(const QString&) {}
 
     // Fails with DbError (nothing created) when the file is missing, is no database or cannot be read.
     void open(const QString& connectionText, const QString& userId = {}, const QString& password = {},
@@ -69,8 +68,6 @@ private:
 
     std::shared_ptr<const Connection*> life_ = std::make_shared<const Connection*>(this);
     sqlite3* handle_ = nullptr;
-    int cursorLocation_ = adUseServer;
-    QString provider_;
     QString filePath_;
 };
 

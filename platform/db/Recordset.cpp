@@ -293,11 +293,6 @@ void Recordset::moveNext() {
     setCurrentRow(d_->position + 1);
 }
 
-void Recordset::movePrevious() {
-    if (bof()) throw DbError(kNoCurrentRow);
-    setCurrentRow(d_->position - 1);
-}
-
 void Recordset::moveFirst() { setCurrentRow(recordCount() > 0 ? 0 : recordCount()); }
 
 void Recordset::moveLast() { setCurrentRow(recordCount() > 0 ? recordCount() - 1 : 0); }

@@ -41,7 +41,6 @@ public:
     bool eof() const;
     bool bof() const;
     void moveNext();
-    void movePrevious();
     void moveFirst();
     void moveLast();
     int recordCount() const;

@@ -9,6 +9,7 @@
 #include "records/DetailLists.h"
 #include "records/EmployeeFields.h"
 #include "tests/support/ProgramFolder.h"
+#include "tests/support/ReadValue.h"
 
 #include <QDate>
 
@@ -92,14 +93,7 @@ protected:
 
     // One stored value, read with a connection of the test's own.
     db::Value stored(const QString& sql, const QString& column) const {
-        db::Connection connection;
-        connection.open(QStringLiteral("Data Source=") + folder.databasePath());
-        db::Recordset rows;
-        rows.open(sql, &connection);
-        const db::Value value = rows.eof() ? db::Value() : rows.field(column);
-        rows.close();
-        connection.close();
-        return value;
+        return readValue(folder.databasePath(), QStringLiteral("select %1 from (%2)").arg(column, sql));
     }
 
     int storedCount(const QString& table) const {

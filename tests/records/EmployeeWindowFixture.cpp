@@ -2,6 +2,7 @@
 #include "tests/records/EmployeeWindowFixture.h"
 
 #include "platform/db/Connection.h"
+#include "tests/support/ReadValue.h"
 #include "platform/forms/DataGrid.h"
 #include "tests/support/TestPictures.h"
 
@@ -18,24 +19,6 @@ void EmployeeWindowTest::addEmployee(const QString& empid, const QString& name,
         values += QStringLiteral(", ") + sqlValue;
     }
     execute(QStringLiteral("INSERT INTO employee (%1) VALUES (%2)").arg(columns, values));
-}
-
-void EmployeeWindowTest::execute(const QString& sql) const {
-    db::Connection connection;
-    connection.open(QStringLiteral("Data Source=") + folder.databasePath());
-    connection.execute(sql);
-    connection.close();
-}
-
-QString EmployeeWindowTest::value(const QString& sql) const {
-    db::Connection connection;
-    connection.open(QStringLiteral("Data Source=") + folder.databasePath());
-    db::Recordset rows;
-    rows.open(sql, &connection);
-    const QString text = rows.eof() ? QString() : rows.field(0).toString();
-    rows.close();
-    connection.close();
-    return text;
 }
 
 QString EmployeeWindowTest::databaseDump() const {

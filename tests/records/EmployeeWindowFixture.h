@@ -3,6 +3,7 @@
 #include "platform/db/Recordset.h"
 #include "records/EmployeeControls.h"
 #include "records/EmployeeWindow.h"
+#include "tests/support/ReadValue.h"
 #include "tests/support/ProgramFolder.h"
 
 #include <QString>
@@ -18,10 +19,9 @@ protected:
     // Adds an employee; `more` holds further "column, value" pairs as SQL ("DOB", "'1990-01-01'").
     void addEmployee(const QString& empid, const QString& name,
                      const QList<QPair<QString, QString>>& more = {}) const;
-    // Runs statements one by one (trigger bodies may hold semicolons, so no splitting).
-    void execute(const QString& sql) const;
+    void execute(const QString& sql) const { folder.exec(sql); }
     // The first field of the first row, as text ("" when there is no row).
-    QString value(const QString& sql) const;
+    QString value(const QString& sql) const { return readValue(folder.databasePath(), sql).toString(); }
     long number(const QString& sql) const { return value(sql).toLong(); }
     // Every row of every table, in a stable order: equal dumps are equal databases.
     QString databaseDump() const;

@@ -5,6 +5,7 @@
 #include "records/EmployeeControls.h"
 #include "records/EmpImg.h"
 #include "tests/support/ProgramFolder.h"
+#include "tests/support/ReadValue.h"
 #include "tests/support/TestPictures.h"
 
 #include <QDir>
@@ -33,11 +34,9 @@ protected:
 
     // The stored picture pair of one employee.
     std::pair<QString, db::Value> stored(const QString& empid) {
-        db::Connection connection;
-        connection.open("Data Source=" + folder.databasePath());
-        db::Recordset rs;
-        rs.open("SELECT FileName, LImage FROM employee WHERE empid='" + empid + "'", &connection);
-        return {rs.field("FileName").toString(), rs.field("LImage")};
+        const QString row = " FROM employee WHERE empid='" + empid + "'";
+        return {readValue(folder.databasePath(), "SELECT FileName" + row).toString(),
+                readValue(folder.databasePath(), "SELECT LImage" + row)};
     }
 
     // Opens the store for an employee, as the employee windows do.

@@ -5,6 +5,7 @@
 #include "platform/forms/Picture.h"
 #include "shell/CompanyInfo.h"
 #include "tests/support/ProgramFolder.h"
+#include "tests/support/ReadValue.h"
 #include "tests/support/TestPictures.h"
 
 #include <QCoreApplication>
@@ -46,20 +47,8 @@ protected:
 
     CompanyInfo& window() { return forms::get<CompanyInfo>(); }
 
-    void execute(const QString& sql) const {
-        db::Connection connection;
-        connection.open("Data Source=" + folder.databasePath());
-        connection.execute(sql);
-    }
-
-    // The first field of the first row.
-    db::Value value(const QString& sql) const {
-        db::Connection connection;
-        connection.open("Data Source=" + folder.databasePath());
-        db::Recordset rs;
-        rs.open(sql, &connection);
-        return rs.eof() ? db::Value() : rs.field(0);
-    }
+    void execute(const QString& sql) const { folder.exec(sql); }
+    db::Value value(const QString& sql) const { return readValue(folder.databasePath(), sql); }
     // The whole row, to see that it stayed as it was.
     QString row() const {
         return value("SELECT quote(softwareowner) || quote(companyno) || quote(Address) || quote(otel) || "

@@ -28,10 +28,7 @@ QString ProgramFolder::driveC() const { return dir_.filePath(QStringLiteral("C")
 void ProgramFolder::exec(const QString& sql) const {
     db::Connection connection;
     connection.open(QStringLiteral("Data Source=") + databasePath());
-    for (const QString& statement : sql.split(QLatin1Char(';'), Qt::SkipEmptyParts)) {
-        if (!statement.trimmed().isEmpty()) connection.execute(statement);
-    }
-    connection.close();
+    connection.execute(sql);
 }
 
 ProgramTest::ProgramTest() {

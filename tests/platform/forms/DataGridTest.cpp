@@ -2,6 +2,7 @@
 #include "platform/db/Recordset.h"
 #include "platform/forms/DataGrid.h"
 #include "tests/support/ProgramFolder.h"
+#include "tests/support/ReadValue.h"
 
 #include <QApplication>
 #include <QHeaderView>
@@ -27,9 +28,7 @@ protected:
     ~DataGridTest() override { grid.setDataSource(nullptr); }
 
     QString stored(int id, const QString& field) {
-        db::Recordset check;
-        check.open(QStringLiteral("SELECT * FROM items WHERE id = %1").arg(id), &connection);
-        return check.field(field).toString();
+        return readValue(connection, QStringLiteral("SELECT %1 FROM items WHERE id = %2").arg(field).arg(id)).toString();
     }
     QModelIndex cell(int row, const QString& field) { return grid.model()->index(row, items.fieldIndex(field)); }
     void pressDelete() {
