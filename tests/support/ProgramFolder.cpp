@@ -10,11 +10,12 @@
 
 namespace tests {
 
-ProgramFolder::ProgramFolder(bool withDatabase) {
+ProgramFolder::ProgramFolder(Database database) {
     QDir(dir_.path()).mkpath(QStringLiteral("C"));
     files::setProgramFolder(dir_.path());
     files::setDriveCRoot(driveC());
-    if (withDatabase) createDatabase(databasePath());
+    if (database == Database::Program) createDatabase(databasePath());
+    if (database == Database::Empty) db::Connection().create(databasePath());
 }
 
 ProgramFolder::~ProgramFolder() {
@@ -31,7 +32,7 @@ void ProgramFolder::exec(const QString& sql) const {
     connection.execute(sql);
 }
 
-ProgramTest::ProgramTest() {
+ProgramTest::ProgramTest(ProgramFolder::Database database) : folder(database) {
     BaseSetup::CurrentUserName.clear();
     BaseSetup::UserLevel = 0;
     BaseSetup::CurrentEmpId.clear();

@@ -13,7 +13,10 @@ namespace tests {
 // A temporary program folder holding a fresh MainDB.mdb, with drive C: redirected beside it.
 class ProgramFolder {
 public:
-    explicit ProgramFolder(bool withDatabase = true);
+    // The database beside the program: none, an empty file (for the platform layers, which know
+    // nothing of the program's tables), or a fresh program database.
+    enum class Database { None, Empty, Program };
+    explicit ProgramFolder(Database database = Database::Program);
     ~ProgramFolder();
     QString path() const { return dir_.path(); }
     QString databasePath() const;
@@ -30,10 +33,16 @@ private:
 // and every window destroyed afterwards.
 class ProgramTest : public ::testing::Test {
 protected:
-    ProgramTest();
+    explicit ProgramTest(ProgramFolder::Database database = ProgramFolder::Database::Program);
     ~ProgramTest() override;
     ProgramFolder folder;
     ScriptedServices services;
+};
+
+// The same for the platform layers' own tests: the database file is empty, their tables their own.
+class PlatformTest : public ProgramTest {
+protected:
+    PlatformTest() : ProgramTest(ProgramFolder::Database::Empty) {}
 };
 
 }  // namespace tests

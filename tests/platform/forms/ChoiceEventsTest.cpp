@@ -42,7 +42,7 @@ public:
     ChoiceWindow() : Form(forms::WindowDesign{.caption = "Choices", .clientWidth = 6000, .clientHeight = 4500}, kDesign) {}
 };
 
-class ChoiceEventsTest : public ProgramTest {
+class ChoiceEventsTest : public PlatformTest {
 protected:
     ChoiceEventsTest() {
         for (const forms::ControlName option : {optSmall, optLarge, optOther}) {

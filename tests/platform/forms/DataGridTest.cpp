@@ -13,7 +13,7 @@ namespace tests {
 
 namespace {
 
-class DataGridTest : public ProgramTest {
+class DataGridTest : public PlatformTest {
 protected:
     DataGridTest() {
         folder.exec(

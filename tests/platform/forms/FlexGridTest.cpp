@@ -11,7 +11,7 @@ namespace {
 
 using forms::FlexGrid;
 
-class FlexGridTest : public ProgramTest {
+class FlexGridTest : public PlatformTest {
 protected:
     FlexGridTest() {
         connection.open("Data Source=" + folder.databasePath());

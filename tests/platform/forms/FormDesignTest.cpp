@@ -12,7 +12,7 @@ using namespace tests;
 
 namespace {
 
-class FormDesignTest : public ProgramTest {};
+class FormDesignTest : public PlatformTest {};
 
 TEST_F(FormDesignTest, PlacesControlsInPixelsFromTwipsInsideTheirContainers) {
     auto& window = forms::get<CountingWindow>();

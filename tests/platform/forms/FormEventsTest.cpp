@@ -14,7 +14,7 @@ using namespace tests;
 
 namespace {
 
-class FormEventsTest : public ProgramTest {
+class FormEventsTest : public PlatformTest {
 protected:
     CountingWindow& window = forms::get<CountingWindow>();
     QStringList steps;

@@ -9,7 +9,7 @@ using namespace tests;
 
 namespace {
 
-class FormRegistryTest : public ProgramTest {
+class FormRegistryTest : public PlatformTest {
 protected:
     ~FormRegistryTest() override { forms::setMdiArea(nullptr); }
 };

@@ -88,7 +88,7 @@ protected:
         return run();
     }
 
-    ProgramFolder folder{false};
+    ProgramFolder folder{ProgramFolder::Database::None};
     ScriptedServices services;
     db::Connection connection;
 };

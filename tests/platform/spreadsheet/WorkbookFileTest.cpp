@@ -53,14 +53,16 @@ TEST_F(WorkbookFileTest, PicturesGoToTheSelectedCellAtTheirOwnSize) {
 
 TEST_F(WorkbookFileTest, QueryTablesWriteTheHeaderAndTheRowsAtTheirDestination) {
     // Another program may store a date as a dd/mm/yyyy text: a date column gives it as a date all the same.
-    folder.exec("INSERT INTO familytree (empid, Name, Age, DOB, relationship) VALUES ('E1', 'Ann', 40, '1985-03-02', 'Wife');"
-                "INSERT INTO familytree (empid, Name, DOB, relationship) VALUES ('E1', 'Bob', NULL, 'Son');"
-                "INSERT INTO familytree (empid, Name, DOB, relationship) VALUES ('E1', '02/03/1985', '2/3/1985', 'no date');"
-                "INSERT INTO familytree (empid, Name, DOB) VALUES ('E1', 'Dan', 'unknown');"
-                "INSERT INTO familytree (empid, Name) VALUES ('E2', 'Other')");
+    folder.exec("CREATE TABLE relatives (id INTEGER PRIMARY KEY, owner TEXT, Name TEXT, Age INTEGER, DOB DATETIME,"
+                " relationship TEXT);"
+                "INSERT INTO relatives (owner, Name, Age, DOB, relationship) VALUES ('E1', 'Ann', 40, '1985-03-02', 'Wife');"
+                "INSERT INTO relatives (owner, Name, DOB, relationship) VALUES ('E1', 'Bob', NULL, 'Son');"
+                "INSERT INTO relatives (owner, Name, DOB, relationship) VALUES ('E1', '02/03/1985', '2/3/1985', 'no date');"
+                "INSERT INTO relatives (owner, Name, DOB) VALUES ('E1', 'Dan', 'unknown');"
+                "INSERT INTO relatives (owner, Name) VALUES ('E2', 'Other')");
     sheet.range("A17").setValue("below the list");
     QueryTable& table = sheet.queryTables().add(connection(), sheet.range("B13"),
-                                                "SELECT Name,Age,DOB,Relationship FROM familytree where empid='E1'");
+                                                "SELECT Name,Age,DOB,Relationship FROM relatives where owner='E1'");
     table.setRefreshStyle(xlInsertEntireRows);
     EXPECT_TRUE(table.refresh(false));
 

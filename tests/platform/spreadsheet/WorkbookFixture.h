@@ -21,7 +21,7 @@ protected:
         book.saveAs("C:\\Pravel.xls", [](const QString&) { return true; });
     }
 
-    ProgramFolder folder;
+    ProgramFolder folder{ProgramFolder::Database::Empty};
     spreadsheet::Application xl;
     spreadsheet::Workbook& book = xl.workbooks().add();
     spreadsheet::Worksheet& sheet = book.worksheets(1);
