@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/forms/DateFormat.h"
+
 #include <QDate>
 #include <QString>
 
@@ -11,4 +13,4 @@ inline const QString kDateFormat = QStringLiteral("dd/mm/yyyy");
 inline const QString kNewRowDate = QStringLiteral("01/01/1900");
 
 // A date in that form, 05/03/1980.
-inline QString dateText(const QDate& date) { return date.toString(QStringLiteral("dd/MM/yyyy")); }
+inline QString dateText(const QDate& date) { return forms::formatDate(date, kDateFormat); }

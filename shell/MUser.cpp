@@ -3,6 +3,7 @@
 #include "common/Password.h"
 #include "common/ProgramDatabase.h"
 #include "common/SqlText.h"
+#include "common/UserNames.h"
 #include "platform/forms/ButtonPicture.h"
 #include "platform/forms/DataGrid.h"
 #include "platform/forms/DesignRows.h"
@@ -258,8 +259,7 @@ void MUser::Form_Click() {
 
 void MUser::Command3_Click() {
     const QString name = text(Text4);
-    if (name.contains(QLatin1Char('\''))) {
-        // The sign-in refuses every name holding a quote, so such an account could never be used.
+    if (!isUsableUserName(name)) {
         forms::msgBox(QStringLiteral("A user name cannot hold a single quote ('): nobody could sign in with it. "
                                      "The user was not added."),
                       forms::Buttons::OK, forms::Icon::Exclamation);

@@ -5,6 +5,7 @@
 #include "common/Password.h"
 #include "common/ProgramDatabase.h"
 #include "common/SqlText.h"
+#include "common/UserNames.h"
 #include "shell/MDIMain.h"
 
 #include <cmath>
@@ -73,8 +74,8 @@ void frmLogin::cmdOK_Click() {
         return;
     }
     const QString name = text(txtUserName);
-    if (name.contains(QLatin1Char('\''))) {
-        // No account may hold a quote in its name: such a name is not in the database.
+    if (!isUsableUserName(name)) {
+        // No account may hold such a name: it is not in the database.
         setText(LabelU, QStringLiteral("0"));
     } else {
         nameCount_.open(QStringLiteral("SELECT count(*) as NameT from usertable where username='") + sqlEscape(name) +
