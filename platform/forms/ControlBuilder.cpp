@@ -277,7 +277,11 @@ void applyColours(QWidget* widget, Colour back, Colour fore) {
     QPalette palette = widget->palette();
     if (back != kNoColour) {
         palette.setColor(backRole, toQColor(back));
-        if (backRole == QPalette::Window) widget->setAutoFillBackground(true);
+        if (backRole == QPalette::Window) {
+            // Option buttons and check boxes would otherwise fill with the button role's colour.
+            widget->setBackgroundRole(QPalette::Window);
+            widget->setAutoFillBackground(true);
+        }
     }
     if (fore != kNoColour) palette.setColor(foreRole, toQColor(fore));
     widget->setPalette(palette);

@@ -6,6 +6,7 @@
 
 #include <QApplication>
 #include <QHeaderView>
+#include <QImage>
 #include <QMouseEvent>
 #include <QRadioButton>
 
@@ -22,9 +23,10 @@ FORMS_CONTROL(optSmall);
 FORMS_CONTROL(optLarge);
 FORMS_CONTROL(fraOther);
 FORMS_CONTROL(optOther);
+FORMS_CONTROL(chkGift);
 FORMS_CONTROL(grdItems);
 
-// Two options on the window, a third in a frame of its own, and a grid.
+// Two options on the window, a third in a frame of its own, a check box and a grid.
 constexpr std::array kDesign = {
     Control{.name = optSmall, .kind = Kind::OptionButton, .caption = "Small", .left = 150, .top = 150,
             .width = 1200, .height = 255},
@@ -33,7 +35,9 @@ constexpr std::array kDesign = {
     Control{.name = fraOther, .kind = Kind::Frame, .caption = "Other", .left = 1500, .top = 150, .width = 1500,
             .height = 900},
     Control{.name = optOther, .kind = Kind::OptionButton, .container = fraOther, .caption = "Other", .left = 150,
-            .top = 300, .width = 1200, .height = 255},
+            .top = 300, .width = 1200, .height = 255, .backColor = forms::rgb(90, 100, 110)},
+    Control{.name = chkGift, .kind = Kind::CheckBox, .caption = "Gift", .left = 3150, .top = 150, .width = 1200,
+            .height = 255, .backColor = forms::rgb(90, 100, 110)},
     Control{.name = grdItems, .kind = Kind::DataGrid, .left = 150, .top = 1200, .width = 4500, .height = 1500},
 };
 
@@ -85,6 +89,14 @@ TEST_F(ChoiceEventsTest, SettingAnOptionFromCodeChoosesItClearsItsNeighboursAndR
     EXPECT_EQ(values(), (std::array{true, false, true}));
     EXPECT_EQ(clicks.back(), "optSmall");
     EXPECT_THROW(window.setValue(grdItems, true), std::logic_error);
+}
+
+TEST_F(ChoiceEventsTest, OptionsAndCheckBoxesPaintTheBackColourOfTheirDesign) {
+    for (const forms::ControlName choice : {optOther, chkGift}) {
+        QWidget* widget = window.control(choice);
+        const QImage drawn = widget->grab().toImage();
+        EXPECT_EQ(drawn.pixelColor(drawn.width() - 2, drawn.height() - 2), QColor(90, 100, 110)) << choice;
+    }
 }
 
 TEST_F(ChoiceEventsTest, AnOptionsFailingClickFromCodeReachesTheCaller) {
