@@ -14,7 +14,7 @@
 namespace {
 
 bool isPictureFileName(const QString& name) {
-    static const QRegularExpression plainPictureName(QStringLiteral(R"(^[^/\\:\x00-\x1f]+\.(bmp|gif|jpg|jpeg)$)"),
+    static const QRegularExpression plainPictureName(QStringLiteral(R"(\A[^/\\:\x00-\x1f]+\.(bmp|gif|jpg|jpeg)\z)"),
                                                      QRegularExpression::CaseInsensitiveOption);
     return plainPictureName.match(name).hasMatch();
 }

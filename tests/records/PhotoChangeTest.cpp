@@ -172,16 +172,21 @@ TEST_F(PhotoChange, AClickChangesOnlyTheEmployeeOnDisplay) {
     EXPECT_EQ(value("SELECT hex(LImage) || FileName FROM employee WHERE empid='E1'"), before);
 }
 
+// A text with a picture's name, and a picture whose name only holds a picture extension.
 TEST_F(PhotoChange, AChosenFileThatIsNoPictureIsRefusedAndNothingStored) {
     writeFile(folder.file("chosen/notes.jpg"), "just some text");
+    writeFile(folder.file("chosen/photo.jpg.txt"), kNew);
     const QString before = value("SELECT hex(LImage) || FileName FROM employee WHERE empid='E1'");
     auto& editor = openEmployee<CustEdit>("E1");
-    services.dialogs.choices.push_back(folder.file("chosen/notes.jpg"));
-    clickPhoto(editor);
-    ASSERT_EQ(services.boxes.shown.size(), 1u);
-    EXPECT_TRUE(services.boxes.shown[0].prompt.contains("notes.jpg"));
-    EXPECT_EQ(value("SELECT hex(LImage) || FileName FROM employee WHERE empid='E1'"), before);
-    EXPECT_EQ(photoSize(editor), QSize(5, 5));
+    for (const char* name : {"notes.jpg", "photo.jpg.txt"}) {
+        services.boxes.shown.clear();
+        services.dialogs.choices.push_back(folder.file(QStringLiteral("chosen/") + name));
+        clickPhoto(editor);
+        ASSERT_EQ(services.boxes.shown.size(), 1u) << name;
+        EXPECT_TRUE(services.boxes.shown[0].prompt.contains(name)) << name;
+        EXPECT_EQ(value("SELECT hex(LImage) || FileName FROM employee WHERE empid='E1'"), before) << name;
+        EXPECT_EQ(photoSize(editor), QSize(5, 5)) << name;
+    }
 }
 
 // Names written by another program: none may put the photo's bytes anywhere but a plain picture
@@ -193,7 +198,8 @@ TEST_F(PhotoChange, AStoredNameNeverWritesOutsideAPlainPictureFile) {
     writeFile(folder.file("PravelKvo"), "program");
     const QByteArray database = readFile(folder.databasePath());
     for (const char* name : {"../escape.bmp", "..\\escape.jpg", "MainDB.mdb", "maindb.MDB", "PravelKvo", "sub/x.jpg",
-                             "link.jpg", "outside", "C:\\x.jpg", "photo.png"}) {
+                             "link.jpg", "outside", "C:\\x.jpg", "photo.png", "photo.jpg.txt", "MainDB.bmp.mdb",
+                             "face.jpg\n"}) {
         execute(QStringLiteral("UPDATE employee SET FileName = '%1' WHERE empid='E1'").arg(name));
         auto& editor = openEmployee<CustEdit>("E1");
         EXPECT_TRUE(editor.picture(Image1)->picture().isNull()) << name;
@@ -211,16 +217,32 @@ TEST_F(PhotoChange, AStoredNameNeverWritesOutsideAPlainPictureFile) {
     EXPECT_EQ(readFile(folder.file("Face.JPEG")), kOld);
 }
 
-// A copy that cannot be written (here a name longer than any the file system takes) is told once,
-// not at every employee opened.
-TEST_F(PhotoChange, APhotoCopyThatCannotBeWrittenIsToldOnce) {
-    execute(QStringLiteral("UPDATE employee SET FileName = '%1.bmp' WHERE empid='E1'").arg(QString(300, 'a')));
-    auto& editor = openEmployee<CustEdit>("E1");
-    editor.press(CinDe);
-    editor.press(CinDe);
-    ASSERT_EQ(services.boxes.shown.size(), 1u);
-    EXPECT_EQ(services.boxes.shown[0].icon, forms::Icon::Exclamation);
-    EXPECT_TRUE(editor.picture(Image1)->picture().isNull());
+// A copy that cannot be written is told once, not at every employee opened. The names: one longer
+// than any the file system takes, and the longest it takes, whose writer's temporary name beside it
+// is too long; an older picture already lies under that one, and is neither shown nor put in the CV.
+TEST_F(PhotoChange, APhotoCopyThatCannotBeWrittenIsToldOnceAndNoOlderFileTakesItsPlace) {
+    const QString longest = QString(251, 'a') + ".bmp";
+    ASSERT_TRUE(writeFile(folder.file(longest), kNew));
+    for (const QString& name : {QString(300, 'a') + ".bmp", longest}) {
+        services.boxes.shown.clear();
+        execute(QStringLiteral("UPDATE employee SET FileName = '%1' WHERE empid='E1'").arg(name));
+        auto& editor = openEmployee<CustEdit>("E1");
+        editor.press(CinDe);
+        editor.press(CinDe);
+        ASSERT_EQ(services.boxes.shown.size(), 1u) << name.size();
+        EXPECT_EQ(services.boxes.shown[0].icon, forms::Icon::Exclamation);
+        EXPECT_TRUE(editor.picture(Image1)->picture().isNull()) << name.size();
+        EXPECT_TRUE(BaseSetup::EmpPicturePath.isEmpty()) << name.size();
+        forms::unload<CustEdit>();
+    }
+    EXPECT_EQ(readFile(folder.file(longest)), kNew);
+
+    auto& view = forms::get<PntPravel>();
+    moveTo(view, "E1");
+    doubleClickList(view);
+    const QByteArray workbook = readFile(folder.driveC() + "/Pravel.xls");
+    ASSERT_FALSE(workbook.isEmpty());
+    EXPECT_FALSE(workbook.contains("xl/media/"));   // the package holds no picture
 }
 
 }  // namespace
