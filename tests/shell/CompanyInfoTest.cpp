@@ -87,7 +87,7 @@ TEST_F(CompanyProfile, LoadShowsTheProfileTrimmedAndWritesTheLogoOutSilently) {
 }
 
 TEST_F(CompanyProfile, OnlyAnAdministratorGetsSaveChangesAndTheLogoThatChanges) {
-    for (const int level : {1, 5, 3, 9}) {
+    for (const int level : {1, 5, 3, 9, 10, 255}) {
         BaseSetup::UserLevel = level;
         const bool administrator = level == 9;
         EXPECT_EQ(window().isShown(Image1), administrator) << level;

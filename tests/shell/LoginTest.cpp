@@ -101,7 +101,7 @@ TEST_F(SignIn, SuccessStoresTheUserGreetsAndCloses) {
 }
 
 TEST_F(SignIn, MenusFollowTheLevel) {
-    const std::pair<int, bool> levels[] = {{1, false}, {5, false}, {9, true}, {3, true}};
+    const std::pair<int, bool> levels[] = {{1, false}, {5, false}, {9, true}, {3, true}, {10, true}, {255, true}};
     for (auto [level, users] : levels) addUser(QString("u%1").arg(level), "pw1", level);
     for (auto [level, users] : levels) {
         attempt(QString("u%1").arg(level), "pw1");

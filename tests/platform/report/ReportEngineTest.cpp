@@ -180,6 +180,7 @@ TEST_F(ReportEngineTest, HundredsOfRowsBreakIntoNumberedPagesWithHeadingsOnEachP
         EXPECT_EQ(textsOf(*bandsOf(page, Band::Kind::PageHeader).at(0)), QStringList{"Ace & Sons"});
         EXPECT_EQ(textsOf(*bandsOf(page, Band::Kind::ColumnHeadings).at(0)), kCaptions);
         EXPECT_EQ(textsOf(*bandsOf(page, Band::Kind::PageNumber).at(0)).last(), QString("Page %1 of %2").arg(i + 1).arg(count));
+        EXPECT_EQ(textsOf(*bandsOf(page, Band::Kind::PageFooter).at(0)), QStringList{"Note: Internal use"});
 
         // Top to bottom without overlapping, on the paper.
         for (size_t b = 1; b < page.bands.size(); ++b) EXPECT_GE(page.bands[b].rect.top(), page.bands[b - 1].rect.bottom());

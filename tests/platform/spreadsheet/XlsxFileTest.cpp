@@ -38,7 +38,8 @@ TEST_F(XlsxFileTest, TextsReadBackAsTyped) {
                     {"A2", "_x005F_x0041_", "_x005F_x0041_", "text"},
                     {"A3", "a_X004a_b and _x12_", "a_X004a_b and _x12_", "text"},
                     {"A4", QString("bell\x07rings"), QString("bell\x07rings"), "text"},
-                    {"A5", "plain_text", "plain_text", "text"}});
+                    {"A5", "plain_text", "plain_text", "text"},
+                    {"A6", "caf_x00e9_ au lait", "caf_x00e9_ au lait", "text"}});
 }
 
 TEST_F(XlsxFileTest, DatesFromMarchNineteenHundredAreDayNumbersEarlierOnesText) {
