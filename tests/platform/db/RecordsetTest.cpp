@@ -305,7 +305,7 @@ TEST_F(SortTest, SignalsTellABoundGridWhatChanged) {
 
 TEST_F(RecordsetTest, LongBinaryRoundTripsByteForByte) {
     QByteArray picture(1 << 20, Qt::Uninitialized);
-    for (int i = 0; i < picture.size(); ++i) picture[i] = static_cast<char>((i * 7919) >> 3);
+    for (int i = 0; i < picture.size(); ++i) picture[i] = static_cast<char>((unsigned(i) * 7919u) >> 3);
     picture[10] = '\0';
     rs.open("select * from person", &connection, db::adOpenKeyset, db::adLockOptimistic, db::adOptionUnspecified);
     rs.addNew();
